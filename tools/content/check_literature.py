@@ -22,6 +22,8 @@ FEATURED_PROSE = list(range(4112, 4121))
 SPEED_TESTS = list(range(307, 319))
 POEMS = list(range(4049, 4069)) + [4111]
 PRACTICES = FEATURED + POEMS
+# Texts typed line by line as verse.
+VERSE = [4121, 4122, 4123] + POEMS
 
 PRACTICE_WORDS = (80, 300)
 SPEED_TEST_MIN_WORDS = 500
@@ -103,7 +105,7 @@ def check_texts(errors):
         elif not PRACTICE_WORDS[0] <= words <= PRACTICE_WORDS[1]:
             errors.append("%d.txt: %d words, outside %d-%d"
                           % ((key, words) + PRACTICE_WORDS))
-        if key in POEMS:
+        if key in VERSE:
             if len(lines) < MIN_VERSE_LINES:
                 errors.append("%d.txt: only %d verse lines" % (key, len(lines)))
             for number, line in enumerate(lines, 1):
