@@ -3,7 +3,8 @@
 
 All icons share one palette and one drawing style: flat shapes on a 48 x 48
 grid, each filled with a gentle top-to-bottom gradient of its colour, white or
-ink details, strokes no thinner than 2.5 units so they still read at 32 px.
+ink details, and lines and text strokes of 2.5 units or more so they still read
+at 32 px (the toolbar's size; the SVG keeps them crisp on high-DPI screens).
 Edit the drawings here and run the script again; the SVG files are committed.
 """
 import math
@@ -55,12 +56,12 @@ def sheet(x, y, w, h, gid="p"):
             f'stroke="{OUTLINE}" stroke-width="2"/>')
 
 
-def round_button(glyph, colours):
+def round_button(title, glyph, colours):
     """The transport buttons: a coloured disc with a white glyph."""
-    return svg(glyph[0], {"g": colours},
+    return svg(title, {"g": colours},
                '<circle cx="24" cy="24" r="21" fill="url(#g)"/>\n'
                f'<circle cx="24" cy="24" r="17.5" fill="none" stroke="{WHITE}" '
-               'stroke-opacity=".25" stroke-width="1.5"/>\n' + glyph[1])
+               'stroke-opacity=".25" stroke-width="1.5"/>\n' + glyph)
 
 
 def person_with_badge(title, colours, badge_glyph):
@@ -105,21 +106,21 @@ def practice():
 
 
 def start():
-    return round_button(("Start",
-                         f'<path d="M19 14.5L34 24l-15 9.5z" fill="{WHITE}" stroke="{WHITE}" '
-                         'stroke-width="3" stroke-linejoin="round"/>'), GREEN)
+    return round_button("Start",
+                        f'<path d="M19 14.5L34 24l-15 9.5z" fill="{WHITE}" stroke="{WHITE}" '
+                        'stroke-width="3" stroke-linejoin="round"/>', GREEN)
 
 
 def pause():
-    return round_button(("Pause or Resume",
-                         f'<rect x="16" y="14.5" width="6" height="19" rx="1.8" fill="{WHITE}"/>'
-                         f'<rect x="26" y="14.5" width="6" height="19" rx="1.8" fill="{WHITE}"/>'),
+    return round_button("Pause or Resume",
+                        f'<rect x="16" y="14.5" width="6" height="19" rx="1.8" fill="{WHITE}"/>'
+                        f'<rect x="26" y="14.5" width="6" height="19" rx="1.8" fill="{WHITE}"/>',
                         AMBER)
 
 
 def stop():
-    return round_button(("Stop",
-                         f'<rect x="15.5" y="15.5" width="17" height="17" rx="3" fill="{WHITE}"/>'),
+    return round_button("Stop",
+                        f'<rect x="15.5" y="15.5" width="17" height="17" rx="3" fill="{WHITE}"/>',
                         RED)
 
 
