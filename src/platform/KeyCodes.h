@@ -3,7 +3,8 @@
 namespace clavora {
 
 // Virtual-key numbers the typing logic speaks in (they are also what stored tables use).
-enum VirtualKey : int {
+enum VirtualKey : int
+{
     VkNone = 0,
     VkBackspace = 8,
     VkTab = 9,

@@ -10,7 +10,8 @@ namespace {
 
 QString ProductSubfolder(QStandardPaths::StandardLocation location)
 {
-    const QString path = QStandardPaths::writableLocation(location) + QStringLiteral("/Oxley Software/Clavora");
+    const QString path =
+        QStandardPaths::writableLocation(location) + QStringLiteral("/Oxley Software/Clavora");
     QDir().mkpath(path);
     return path;
 }

@@ -1,13 +1,11 @@
 #include "platform/RegistryStore.h"
 
+#include <array>
+#include <functional>
 #include <QDateTime>
 #include <QFile>
 #include <QLoggingCategory>
-
 #include <sqlite3.h>
-
-#include <array>
-#include <functional>
 
 Q_LOGGING_CATEGORY(lcRegistry, "clavora.registry")
 
@@ -82,6 +80,7 @@ public:
         return data ? QString::fromUtf16(data, bytes / 2) : QString();
     }
     qint64 Int(int column) const { return sqlite3_column_int64(m_stmt, column); }
+    bool IsNull(int column) const { return sqlite3_column_type(m_stmt, column) == SQLITE_NULL; }
 
 private:
     sqlite3_stmt* m_stmt;
@@ -101,6 +100,19 @@ bool IsDamageCode(int rc)
 {
     const int primary = rc & 0xff;
     return primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT;
+}
+
+// Names compare as the store's NOCASE collation does: only A-Z fold.
+bool SameNameIgnoringAsciiCase(const QString& a, const QString& b)
+{
+    if (a.size() != b.size())
+        return false;
+    const auto fold = [](char16_t c) { return (c >= u'A' && c <= u'Z') ? char16_t(c + 32) : c; };
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        if (fold(a[i].unicode()) != fold(b[i].unicode()))
+            return false;
+    }
+    return true;
 }
 
 QString LastSegment(const QString& normalizedPath)
@@ -127,27 +139,35 @@ struct RegistryStore::Statements
     Statement deleteKey;
     Statement subkeys;
     Statement valueNames;
+    Statement subkeyValues;
     Statement begin;
     Statement commit;
     Statement rollback;
 
     bool Prepare(sqlite3* db)
     {
-        return readValue.Prepare(db, "SELECT v.data FROM registry_values v JOIN registry_keys k ON k.id = v.key_id "
-                                     "WHERE k.path = ?1 AND v.name = ?2")
-               && keyId.Prepare(db, "SELECT id FROM registry_keys WHERE path = ?1")
-               && insertKey.Prepare(db, "INSERT INTO registry_keys(parent_id, path, name) VALUES(?1, ?2, ?3)")
-               && upsertValue.Prepare(db, "INSERT INTO registry_values(key_id, name, data) VALUES(?1, ?2, ?3) "
-                                          "ON CONFLICT(key_id, name) DO UPDATE SET data = excluded.data")
-               && deleteValue.Prepare(db, "DELETE FROM registry_values WHERE key_id = "
-                                          "(SELECT id FROM registry_keys WHERE path = ?1) AND name = ?2")
-               && deleteKey.Prepare(db, "DELETE FROM registry_keys WHERE path = ?1 AND id <> 1")
-               && subkeys.Prepare(db, "SELECT c.name FROM registry_keys c JOIN registry_keys p ON c.parent_id = p.id "
-                                      "WHERE p.path = ?1 ORDER BY c.id")
-               && valueNames.Prepare(db, "SELECT v.name FROM registry_values v JOIN registry_keys k ON k.id = v.key_id "
-                                         "WHERE k.path = ?1 ORDER BY v.rowid")
-               && begin.Prepare(db, "BEGIN IMMEDIATE") && commit.Prepare(db, "COMMIT")
-               && rollback.Prepare(db, "ROLLBACK");
+        return readValue.Prepare(
+                   db, "SELECT v.data FROM registry_values v JOIN registry_keys k ON k.id = v.key_id "
+                       "WHERE k.path = ?1 AND v.name = ?2") &&
+               keyId.Prepare(db, "SELECT id FROM registry_keys WHERE path = ?1") &&
+               insertKey.Prepare(db, "INSERT INTO registry_keys(parent_id, path, name) VALUES(?1, ?2, ?3)") &&
+               upsertValue.Prepare(db, "INSERT INTO registry_values(key_id, name, data) VALUES(?1, ?2, ?3) "
+                                       "ON CONFLICT(key_id, name) DO UPDATE SET data = excluded.data") &&
+               deleteValue.Prepare(db, "DELETE FROM registry_values WHERE key_id = "
+                                       "(SELECT id FROM registry_keys WHERE path = ?1) AND name = ?2") &&
+               deleteKey.Prepare(db, "DELETE FROM registry_keys WHERE path = ?1 AND id <> 1") &&
+               subkeys.Prepare(
+                   db, "SELECT c.name FROM registry_keys c JOIN registry_keys p ON c.parent_id = p.id "
+                       "WHERE p.path = ?1 ORDER BY c.id") &&
+               valueNames.Prepare(
+                   db, "SELECT v.name FROM registry_values v JOIN registry_keys k ON k.id = v.key_id "
+                       "WHERE k.path = ?1 ORDER BY v.rowid") &&
+               subkeyValues.Prepare(db, "SELECT c.id, c.name, v.name, v.data FROM registry_keys p "
+                                        "JOIN registry_keys c ON c.parent_id = p.id "
+                                        "LEFT JOIN registry_values v ON v.key_id = c.id "
+                                        "WHERE p.path = ?1 ORDER BY c.id") &&
+               begin.Prepare(db, "BEGIN IMMEDIATE") && commit.Prepare(db, "COMMIT") &&
+               rollback.Prepare(db, "ROLLBACK");
     }
 };
 
@@ -180,7 +200,8 @@ RegistryStore::OpenResult RegistryStore::Open(const QString& filePath)
 
     const auto tryOpen = [this, &filePath]() -> int {
         const QByteArray path = QFile::encodeName(filePath);
-        int rc = sqlite3_open_v2(path.constData(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+        int rc =
+            sqlite3_open_v2(path.constData(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
         if (rc != SQLITE_OK)
             return rc;
         sqlite3_busy_timeout(m_db, 5000);
@@ -393,6 +414,35 @@ QStringList RegistryStore::ValueNames(const QString& keyPath) const
     while (use.Step() == SQLITE_ROW)
         names.append(use.Text(0));
     return names;
+}
+
+std::vector<RegistryStore::SubkeyValues> RegistryStore::ReadSubkeyValues(const QString& keyPath,
+                                                                         const QStringList& valueNames) const
+{
+    std::vector<SubkeyValues> subkeys;
+    if (!IsOpen())
+        return subkeys;
+    Use use(m_statements->subkeyValues);
+    use.Bind(1, NormalizePath(keyPath));
+    qint64 currentId = -1;
+    while (use.Step() == SQLITE_ROW) {
+        const qint64 id = use.Int(0);
+        if (id != currentId) {
+            currentId = id;
+            subkeys.push_back({use.Text(1), std::vector<std::optional<QString>>(size_t(valueNames.size()))});
+        }
+        // A subkey without values comes as one row whose value columns are NULL.
+        if (use.IsNull(2))
+            continue;
+        const QString name = use.Text(2);
+        for (qsizetype i = 0; i < valueNames.size(); ++i) {
+            if (SameNameIgnoringAsciiCase(name, valueNames[i])) {
+                subkeys.back().data[size_t(i)] = use.Text(3);
+                break;
+            }
+        }
+    }
+    return subkeys;
 }
 
 bool RegistryStore::Begin()

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
-
 #include <memory>
 #include <optional>
+#include <QString>
+#include <QStringList>
+#include <vector>
 
 struct sqlite3;
 
@@ -17,7 +17,8 @@ namespace clavora {
 class RegistryStore final
 {
 public:
-    enum class OpenResult {
+    enum class OpenResult
+    {
         Opened,
         // The file was not a readable database: it was moved aside and a fresh store created.
         RecoveredFromDamage,
@@ -45,6 +46,17 @@ public:
     bool KeyExists(const QString& keyPath) const;
     QStringList SubkeyNames(const QString& keyPath) const;
     QStringList ValueNames(const QString& keyPath) const;
+
+    // One direct subkey of a key with the data of the values asked for, in the order asked;
+    // nullopt where the subkey has no such value.
+    struct SubkeyValues
+    {
+        QString name;
+        std::vector<std::optional<QString>> data;
+    };
+    // Reads the named values of every direct subkey of a key in one query, subkeys in enumeration
+    // order: listing many numbered records this way costs one statement instead of one per value.
+    std::vector<SubkeyValues> ReadSubkeyValues(const QString& keyPath, const QStringList& valueNames) const;
 
     // Writes that belong together run in one transaction; transactions nest (only the outermost
     // one commits), and a failed inner one makes the outermost roll back.

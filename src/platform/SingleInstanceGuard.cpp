@@ -15,7 +15,8 @@ const char ActivateMessage[] = "activate\n";
 
 SingleInstanceGuard::SingleInstanceGuard(const QString& dataFolder, QObject* parent) : QObject(parent)
 {
-    const QByteArray hash = QCryptographicHash::hash(dataFolder.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
+    const QByteArray hash =
+        QCryptographicHash::hash(dataFolder.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
     m_serverName = QStringLiteral("OxleySoftware_InstanceWindow-") + QString::fromLatin1(hash);
 }
 

@@ -75,7 +75,8 @@ QString DecodeWindows1252(const QByteArray& bytes)
     QString text(bytes.size(), Qt::Uninitialized);
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         const auto byte = static_cast<unsigned char>(bytes[i]);
-        text[i] = (byte >= 0x80 && byte <= 0x9F) ? QChar(Windows1252High[byte - 0x80]) : QChar(char16_t(byte));
+        text[i] =
+            (byte >= 0x80 && byte <= 0x9F) ? QChar(Windows1252High[byte - 0x80]) : QChar(char16_t(byte));
     }
     return text;
 }

@@ -6,7 +6,14 @@
 namespace clavora {
 
 // How the bytes of a text file were read.
-enum class TextEncoding { Utf16LittleEndian, Utf16BigEndian, Utf8WithMark, Utf8, Windows1252 };
+enum class TextEncoding
+{
+    Utf16LittleEndian,
+    Utf16BigEndian,
+    Utf8WithMark,
+    Utf8,
+    Windows1252
+};
 
 struct DecodedText
 {

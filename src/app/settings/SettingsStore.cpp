@@ -204,12 +204,12 @@ bool SettingsStore::IsAcceptableUserName(const QString& name)
 
 bool SettingsStore::WriteUserDefaults(const QString& userKey)
 {
-    return WriteFlag(userKey, QStringLiteral("TakeInitialSkillTest"), true)
-           && WriteFlag(userKey, QStringLiteral("IsSkillTestTaken"), false)
-           && WriteInt(userKey, QStringLiteral("CurrExerciseEntry"), 0)
-           && WriteFlag(userKey, QStringLiteral("CorrectionsForced"), true)
-           && WriteFlag(userKey, QStringLiteral("DisplayAnimations"), true)
-           && WriteInt(userKey, QStringLiteral("GoalWPM"), 0);
+    return WriteFlag(userKey, QStringLiteral("TakeInitialSkillTest"), true) &&
+           WriteFlag(userKey, QStringLiteral("IsSkillTestTaken"), false) &&
+           WriteInt(userKey, QStringLiteral("CurrExerciseEntry"), 0) &&
+           WriteFlag(userKey, QStringLiteral("CorrectionsForced"), true) &&
+           WriteFlag(userKey, QStringLiteral("DisplayAnimations"), true) &&
+           WriteInt(userKey, QStringLiteral("GoalWPM"), 0);
 }
 
 bool SettingsStore::CreateUser(const QString& name, int userType)
@@ -218,8 +218,9 @@ bool SettingsStore::CreateUser(const QString& name, int userType)
         return false;
     RegistryStore::Transaction transaction(m_registry);
     const QString userKey = UserKey(name);
-    const bool written = WriteText(UsersKey, name, name) && WriteInt(userKey, QStringLiteral("Type"), userType)
-                         && WriteText(SettingsKey, CurrentUserValue, name) && WriteUserDefaults(userKey);
+    const bool written = WriteText(UsersKey, name, name) &&
+                         WriteInt(userKey, QStringLiteral("Type"), userType) &&
+                         WriteText(SettingsKey, CurrentUserValue, name) && WriteUserDefaults(userKey);
     return written && transaction.Commit();
 }
 

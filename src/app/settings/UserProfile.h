@@ -11,7 +11,11 @@ class SettingsStore;
 namespace Profile {
 
 // Where a profile value lives: in Users\<name> or in Users\<name>\Results.
-enum class Location { Profile, Results };
+enum class Location
+{
+    Profile,
+    Results
+};
 
 struct IntValue
 {
@@ -94,10 +98,10 @@ public:
     bool Set(const Profile::RealValue& value, double data);
 
     // Values with a rule beyond their default.
-    int FontSize() const;              // a stored 0 reads as 20 too
-    double SkillLevel() const;         // never below 0.1
-    int SpeedTestSeconds() const;      // 0 is taken as 60
-    QString ReportFolder() const;      // default: "Reports" in the product data folder
+    int FontSize() const;         // a stored 0 reads as 20 too
+    double SkillLevel() const;    // never below 0.1
+    int SpeedTestSeconds() const; // 0 is taken as 60
+    QString ReportFolder() const; // default: "Reports" in the product data folder
 
 private:
     QString KeyOf(Profile::Location location) const;

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "app/CommandIds.h"
+
+#include <QString>
+
+namespace clavora {
+
+struct CommandStates;
+
+// The views of the main window, at most one shown.
+enum class View
+{
+    Typing,
+    Dictation,
+    Games,
+    Results
+};
+
+// What the main window's logic asks of its window. The widget window implements it; tests answer
+// it with a fake, so every command runs without a display.
+class MainView
+{
+public:
+    virtual ~MainView() = default;
+
+    virtual void SelectTab(Tab tab) = 0;
+    virtual Tab SelectedTab() const = 0;
+    virtual void ShowView(View view) = 0;
+    virtual void SetWindowTitle(const QString& title) = 0;
+    virtual void SetPauseLabel(const QString& label) = 0;
+    virtual void ApplyCommandStates(const CommandStates& states) = 0;
+    virtual void SetTimerDisplayVisible(bool visible) = 0;
+    virtual void SetShowTimersChecked(bool checked) = 0;
+    virtual void SetKeypadLayout(bool keypad) = 0;
+    virtual void OpenHelp(const QString& topic) = 0;
+    // A question with two buttons; true when the first (accepting) button was chosen.
+    virtual bool AskQuestion(const QString& title, const QString& text, const QString& acceptText,
+                             const QString& cancelText) = 0;
+    virtual void ShowInformation(const QString& title, const QString& text) = 0;
+    virtual void ShowError(const QString& title, const QString& text) = 0;
+    // The "Getting Started" wizard; true when it ended with Finish.
+    virtual bool RunStartupWizard() = 0;
+    virtual void RequestClose() = 0;
+};
+
+} // namespace clavora

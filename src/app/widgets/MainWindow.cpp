@@ -1,0 +1,320 @@
+#include "app/widgets/MainWindow.h"
+
+#include "app/CommandStateRules.h"
+#include "app/CommandTables.h"
+#include "app/MainController.h"
+#include "app/settings/SettingsStore.h"
+#include "app/widgets/TypingView.h"
+#include "dialogs/StartupWizard.h"
+#include "gui/HelpWindow.h"
+#include "gui/TabbedToolbar.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+#include <vector>
+
+namespace clavora {
+
+namespace {
+
+const QString MainWindowKey = QStringLiteral("MainWindow");
+
+QIcon ToolbarIcon(int bitmap)
+{
+    return QIcon(QStringLiteral(":/icons/") + QString::number(bitmap) + QStringLiteral(".svg"));
+}
+
+QKeySequence SequenceOf(const CommandTables::Accelerator& accelerator)
+{
+    int combined = accelerator.key;
+    if (accelerator.modifiers & CommandTables::Ctrl)
+        combined |= Qt::ControlModifier;
+    if (accelerator.modifiers & CommandTables::Alt)
+        combined |= Qt::AltModifier;
+    if (accelerator.modifiers & CommandTables::Shift)
+        combined |= Qt::ShiftModifier;
+    return QKeySequence(combined);
+}
+
+} // namespace
+
+MainWindow::MainWindow(MainController& controller, QWidget* parent)
+    : QMainWindow(parent), m_controller(controller)
+{
+    setWindowIcon(QIcon(QStringLiteral(":/icons/clavora.svg")));
+    setWindowTitle(MainController::ProductTitle + QStringLiteral(" by Oxley Software"));
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::Create()
+{
+    BuildToolbar();
+    BuildMenus();
+    BuildAccelerators();
+    BuildViews();
+    m_controller.Initialize(*this);
+    RestorePlacement();
+}
+
+void MainWindow::BuildToolbar()
+{
+    m_toolbar = new TabbedToolbar(this);
+    for (const auto& tab : CommandTables::Tabs()) {
+        QList<TabbedToolbar::Button> buttons;
+        for (const auto& button : tab.buttons) {
+            const QString label = button.label ? QString::fromUtf16(button.label) : m_controller.PauseLabel();
+            buttons.append(
+                {button.commandId, label, QString::fromUtf16(button.tooltip), ToolbarIcon(button.bitmap)});
+        }
+        m_toolbar->AddTab(tab.commandId, QString::fromUtf16(tab.label), buttons);
+    }
+    connect(m_toolbar, &TabbedToolbar::CommandTriggered, this,
+            [this](int id) { m_controller.OnCommand(id); });
+}
+
+void MainWindow::BuildMenus()
+{
+    std::vector<QMenu*> stack;
+    for (const auto& row : CommandTables::MenuBar()) {
+        switch (row.kind) {
+        case CommandTables::MenuRowKind::PopupBegin: {
+            const QString label = QString::fromUtf16(row.label);
+            QMenu* menu = stack.empty() ? menuBar()->addMenu(label) : stack.back()->addMenu(label);
+            stack.push_back(menu);
+            break;
+        }
+        case CommandTables::MenuRowKind::PopupEnd:
+            stack.pop_back();
+            break;
+        case CommandTables::MenuRowKind::Separator:
+            stack.back()->addSeparator();
+            break;
+        case CommandTables::MenuRowKind::Item: {
+            QString text = QString::fromUtf16(row.label);
+            const QString accelerator = CommandTables::AcceleratorText(row.commandId);
+            if (!accelerator.isEmpty())
+                text += u'\t' + accelerator;
+            QAction* action = stack.back()->addAction(text);
+            const int id = row.commandId;
+            connect(action, &QAction::triggered, this, [this, id] { m_controller.OnCommand(id); });
+            m_actions.insert(id, action);
+            break;
+        }
+        }
+    }
+    // The show/hide-timers command has no menu row; its check mark lives on a hidden action.
+    auto* timers = new QAction(QStringLiteral("Show Timers"), this);
+    timers->setCheckable(true);
+    m_actions.insert(Command::ShowHideTimers, timers);
+}
+
+void MainWindow::BuildAccelerators()
+{
+    // Several rows share a key; the first row for a key decides, as in an accelerator table.
+    QList<QKeySequence> taken;
+    for (const auto& accelerator : CommandTables::Accelerators()) {
+        const QKeySequence sequence = SequenceOf(accelerator);
+        if (taken.contains(sequence))
+            continue;
+        taken.append(sequence);
+        auto* shortcut = new QShortcut(sequence, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        const int id = accelerator.commandId;
+        connect(shortcut, &QShortcut::activated, this, [this, id] { m_controller.OnCommand(id); });
+    }
+}
+
+void MainWindow::BuildViews()
+{
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_toolbar);
+    m_views = new QStackedWidget(central);
+    layout->addWidget(m_views, 1);
+    m_typingView = new TypingView(m_views);
+    m_dictationView = new QWidget(m_views);
+    m_gamesView = new QWidget(m_views);
+    m_resultsView = new QWidget(m_views);
+    for (QWidget* view : {static_cast<QWidget*>(m_typingView), m_dictationView, m_gamesView, m_resultsView})
+        m_views->addWidget(view);
+    setCentralWidget(central);
+}
+
+void MainWindow::RestorePlacement()
+{
+    SettingsStore& settings = m_controller.Settings();
+    const QRect available = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 800);
+    const int width = settings.ReadInt(MainWindowKey, QStringLiteral("Width"), available.width() * 3 / 4);
+    const int height = settings.ReadInt(MainWindowKey, QStringLiteral("Height"), available.height() * 3 / 4);
+    const int x = settings.ReadInt(MainWindowKey, QStringLiteral("X"), available.x() + available.width() / 8);
+    const int y =
+        settings.ReadInt(MainWindowKey, QStringLiteral("Y"), available.y() + available.height() / 8);
+    QRect placement(x, y, std::max(width, 640), std::max(height, 480));
+    // A placement from a screen that is no longer there comes back onto this one.
+    if (!available.intersects(placement))
+        placement.moveTopLeft(available.topLeft());
+    setGeometry(placement);
+    if (settings.ReadFlag(MainWindowKey, QStringLiteral("Maximized"), true))
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void MainWindow::SavePlacement()
+{
+    SettingsStore& settings = m_controller.Settings();
+    const QRect normal = normalGeometry();
+    settings.WriteFlag(MainWindowKey, QStringLiteral("Maximized"), isMaximized());
+    settings.WriteInt(MainWindowKey, QStringLiteral("X"), normal.x());
+    settings.WriteInt(MainWindowKey, QStringLiteral("Y"), normal.y());
+    settings.WriteInt(MainWindowKey, QStringLiteral("Width"), normal.width());
+    settings.WriteInt(MainWindowKey, QStringLiteral("Height"), normal.height());
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    SavePlacement();
+    if (m_help)
+        m_help->close();
+    QMainWindow::closeEvent(event);
+}
+
+void MainWindow::SelectTab(Tab tab)
+{
+    m_toolbar->SetCurrentTab(static_cast<int>(tab));
+}
+
+Tab MainWindow::SelectedTab() const
+{
+    return static_cast<Tab>(m_toolbar ? m_toolbar->CurrentTab() : 1);
+}
+
+void MainWindow::ShowView(View view)
+{
+    QWidget* target = m_typingView;
+    switch (view) {
+    case View::Typing:
+        target = m_typingView;
+        break;
+    case View::Dictation:
+        target = m_dictationView;
+        break;
+    case View::Games:
+        target = m_gamesView;
+        break;
+    case View::Results:
+        target = m_resultsView;
+        break;
+    }
+    m_views->setCurrentWidget(target);
+    if (view == View::Typing)
+        m_typingView->setFocus();
+}
+
+void MainWindow::SetWindowTitle(const QString& title)
+{
+    setWindowTitle(title);
+}
+
+void MainWindow::SetPauseLabel(const QString& label)
+{
+    if (m_toolbar)
+        m_toolbar->SetButtonLabel(Command::PauseResume, label);
+}
+
+void MainWindow::ApplyCommandStates(const CommandStates& states)
+{
+    for (auto it = states.menuItems.cbegin(); it != states.menuItems.cend(); ++it) {
+        if (QAction* action = m_actions.value(it.key(), nullptr))
+            action->setEnabled(it.value());
+    }
+    const int tab = static_cast<int>(states.buttonsTab);
+    for (auto it = states.buttons.cbegin(); it != states.buttons.cend(); ++it)
+        m_toolbar->SetButtonEnabled(tab, it.key(), it.value());
+    if (m_typingView) {
+        for (QWidget* area : {m_typingView->TextPanel(), m_typingView->TypedLine()}) {
+            if (area)
+                area->setEnabled(states.typingAreasEnabled);
+        }
+    }
+}
+
+void MainWindow::SetTimerDisplayVisible(bool visible)
+{
+    m_typingView->SetClockVisible(visible);
+}
+
+void MainWindow::SetShowTimersChecked(bool checked)
+{
+    if (QAction* action = m_actions.value(Command::ShowHideTimers, nullptr))
+        action->setChecked(checked);
+}
+
+void MainWindow::SetKeypadLayout(bool keypad)
+{
+    m_typingView->SetKeypadLayout(keypad);
+}
+
+void MainWindow::OpenHelp(const QString& topic)
+{
+    if (!m_help)
+        m_help = new HelpWindow(this);
+    m_help->ShowTopic(topic);
+}
+
+bool MainWindow::AskQuestion(const QString& title, const QString& text, const QString& acceptText,
+                             const QString& cancelText)
+{
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, this);
+    QPushButton* accept = box.addButton(acceptText, QMessageBox::AcceptRole);
+    box.addButton(cancelText, QMessageBox::RejectRole);
+    box.setDefaultButton(accept);
+    box.exec();
+    return box.clickedButton() == accept;
+}
+
+void MainWindow::ShowInformation(const QString& title, const QString& text)
+{
+    QMessageBox::information(this, title, text);
+}
+
+void MainWindow::ShowError(const QString& title, const QString& text)
+{
+    QMessageBox::critical(this, title, text);
+}
+
+bool MainWindow::RunStartupWizard()
+{
+    return StartupWizard::Run(
+        m_controller.Profile(), [this](const QString& topic) { OpenHelp(topic); }, this);
+}
+
+void MainWindow::RequestClose()
+{
+    QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+}
+
+HelpWindow* MainWindow::Help() const
+{
+    return m_help;
+}
+
+void MainWindow::BringToFront()
+{
+    if (isMinimized())
+        showNormal();
+    show();
+    raise();
+    activateWindow();
+}
+
+} // namespace clavora

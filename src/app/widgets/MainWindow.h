@@ -1,0 +1,79 @@
+#pragma once
+
+#include "app/MainView.h"
+#include "gui/HelpWindow.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+
+class QAction;
+class QStackedWidget;
+
+namespace clavora {
+
+class MainController;
+class TabbedToolbar;
+class TypingView;
+
+// The tutor's one top-level window: menu bar, tabbed toolbar, accelerators and the four views.
+// It holds no rule of its own: commands go to the MainController, which tells it what to show.
+class MainWindow final : public QMainWindow, public MainView
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(MainController& controller, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Builds the window in the order window creation prescribes and restores its placement.
+    void Create();
+
+    // MainView
+    void SelectTab(Tab tab) override;
+    Tab SelectedTab() const override;
+    void ShowView(View view) override;
+    void SetWindowTitle(const QString& title) override;
+    void SetPauseLabel(const QString& label) override;
+    void ApplyCommandStates(const CommandStates& states) override;
+    void SetTimerDisplayVisible(bool visible) override;
+    void SetShowTimersChecked(bool checked) override;
+    void SetKeypadLayout(bool keypad) override;
+    void OpenHelp(const QString& topic) override;
+    bool AskQuestion(const QString& title, const QString& text, const QString& acceptText,
+                     const QString& cancelText) override;
+    void ShowInformation(const QString& title, const QString& text) override;
+    void ShowError(const QString& title, const QString& text) override;
+    bool RunStartupWizard() override;
+    void RequestClose() override;
+
+    TabbedToolbar* Toolbar() const { return m_toolbar; }
+    TypingView* Typing() const { return m_typingView; }
+    QAction* ActionFor(int commandId) const { return m_actions.value(commandId, nullptr); }
+    HelpWindow* Help() const;
+
+    void BringToFront();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildToolbar();
+    void BuildMenus();
+    void BuildAccelerators();
+    void BuildViews();
+    void RestorePlacement();
+    void SavePlacement();
+
+    MainController& m_controller;
+    TabbedToolbar* m_toolbar = nullptr;
+    QStackedWidget* m_views = nullptr;
+    TypingView* m_typingView = nullptr;
+    QWidget* m_dictationView = nullptr;
+    QWidget* m_gamesView = nullptr;
+    QWidget* m_resultsView = nullptr;
+    QPointer<HelpWindow> m_help;
+    QHash<int, QAction*> m_actions;
+};
+
+} // namespace clavora

@@ -1,0 +1,76 @@
+#include "app/MainController.h"
+#include "app/settings/SettingsStore.h"
+#include "app/widgets/MainWindow.h"
+#include "platform/Clock.h"
+#include "platform/KnownFolders.h"
+#include "platform/RegistryStore.h"
+#include "platform/SingleInstanceGuard.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QMessageBox>
+#include <QTimer>
+
+using namespace clavora;
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Clavora"));
+    QApplication::setOrganizationName(QStringLiteral("Oxley Software"));
+    QApplication::setApplicationVersion(QStringLiteral(CLAVORA_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("clavora"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Clavora, a touch-typing tutor."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption quitAfterLoad(
+        QStringLiteral("quit-after-load"),
+        QStringLiteral(
+            "Quit as soon as the window is shown and the start-up load has finished (diagnostic)."));
+    parser.addOption(quitAfterLoad);
+    parser.process(app);
+
+    const QString dataFolder = KnownFolders::ProductDataFolder();
+    SingleInstanceGuard instanceGuard(dataFolder);
+    if (!instanceGuard.TryBecomePrimary())
+        return 0;
+
+    RegistryStore registry;
+    const RegistryStore::OpenResult opened = registry.Open(KnownFolders::RegistryFilePath());
+    SettingsStore settings(registry);
+    SystemClock clock;
+    MainController controller(settings, clock);
+    MainWindow window(controller);
+    QObject::connect(&instanceGuard, &SingleInstanceGuard::ActivationRequested, &window,
+                     &MainWindow::BringToFront);
+
+    window.Create();
+    window.show();
+
+    if (opened == RegistryStore::OpenResult::RecoveredFromDamage) {
+        QTimer::singleShot(0, &window, [&window, &registry] {
+            QMessageBox::warning(&window, MainController::ProductTitle,
+                                 QStringLiteral("The settings file could not be read and was moved to\n%1\n\n"
+                                                "Clavora has started with fresh settings.")
+                                     .arg(registry.DamagedFileMovedTo()));
+        });
+    } else if (opened == RegistryStore::OpenResult::Failed) {
+        QTimer::singleShot(0, &window, [&window] {
+            QMessageBox::warning(&window, MainController::ProductTitle,
+                                 QStringLiteral("The settings file could not be opened. Clavora will run, "
+                                                "but your settings and results will not be saved."));
+        });
+    }
+
+    if (parser.isSet(quitAfterLoad)) {
+        const auto quitWhenLoaded = [&controller] {
+            if (controller.StartupLoadDone())
+                QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        };
+        QObject::connect(&controller, &MainController::StartupLoadFinished, &app, quitWhenLoaded);
+        quitWhenLoaded();
+    }
+    return QApplication::exec();
+}
