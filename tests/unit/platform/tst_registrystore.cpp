@@ -1,0 +1,218 @@
+#include "platform/RegistryStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <unistd.h>
+
+using namespace clavora;
+
+class RegistryStoreTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString Path() const { return m_dir.filePath(QStringLiteral("registry.sqlite")); }
+
+private slots:
+    void init()
+    {
+        QFile::remove(Path());
+        QFile::remove(Path() + QStringLiteral("-wal"));
+        QFile::remove(Path() + QStringLiteral("-shm"));
+    }
+
+    void missingValues_readAsNothing()
+    {
+        RegistryStore store;
+        QCOMPARE(store.Open(Path()), RegistryStore::OpenResult::Opened);
+        QVERIFY(!store.ReadValue(QStringLiteral("Settings"), QStringLiteral("CurrentUser")));
+        QVERIFY(store.SubkeyNames(QStringLiteral("Users")).isEmpty());
+    }
+
+    void names_compareWithoutCaseOfAToZ_data()
+    {
+        QTest::addColumn<QString>("writtenKey");
+        QTest::addColumn<QString>("writtenName");
+        QTest::addColumn<QString>("readKey");
+        QTest::addColumn<QString>("readName");
+        QTest::addColumn<bool>("found");
+        QTest::addRow("same case") << "Users\\Alice"
+                                   << "Type"
+                                   << "Users\\Alice"
+                                   << "Type" << true;
+        QTest::addRow("key case differs") << "Users\\Alice"
+                                          << "Type"
+                                          << "USERS\\alice"
+                                          << "Type" << true;
+        QTest::addRow("value case differs") << "Settings"
+                                            << "CurrentUser"
+                                            << "settings"
+                                            << "currentuser" << true;
+        QTest::addRow("other letters keep case") << "Users\\Ärger"
+                                                 << "Type"
+                                                 << "Users\\ärger"
+                                                 << "Type" << false;
+        QTest::addRow("different key") << "Users\\Alice"
+                                       << "Type"
+                                       << "Users\\Alicia"
+                                       << "Type" << false;
+        QTest::addRow("doubled separators") << "Users\\\\Bob\\"
+                                            << "Type"
+                                            << "Users\\Bob"
+                                            << "Type" << true;
+    }
+
+    void names_compareWithoutCaseOfAToZ()
+    {
+        QFETCH(QString, writtenKey);
+        QFETCH(QString, writtenName);
+        QFETCH(QString, readKey);
+        QFETCH(QString, readName);
+        QFETCH(bool, found);
+        RegistryStore store;
+        QVERIFY(store.Open(Path()) == RegistryStore::OpenResult::Opened);
+        QVERIFY(store.WriteValue(writtenKey, writtenName, QStringLiteral("7")));
+        QCOMPARE(store.ReadValue(readKey, readName).has_value(), found);
+    }
+
+    void writeAgain_replacesValueKeepingOneRow()
+    {
+        RegistryStore store;
+        store.Open(Path());
+        store.WriteValue(QStringLiteral("Settings"), QStringLiteral("FirstRun"), QStringLiteral("1"));
+        store.WriteValue(QStringLiteral("settings"), QStringLiteral("FIRSTRUN"), QStringLiteral("0"));
+        QCOMPARE(store.ReadValue(QStringLiteral("Settings"), QStringLiteral("FirstRun")).value(),
+                 QStringLiteral("0"));
+        QCOMPARE(store.ValueNames(QStringLiteral("Settings")).size(), 1);
+    }
+
+    void subkeys_enumerateInCreationOrder()
+    {
+        RegistryStore store;
+        store.Open(Path());
+        const QStringList names = {QStringLiteral("9"), QStringLiteral("10"), QStringLiteral("1"),
+                                   QStringLiteral("b"), QStringLiteral("A")};
+        for (const QString& name : names)
+            store.WriteValue(QStringLiteral("Users\\u\\Results\\Lessons\\") + name, QStringLiteral("x"),
+                             QStringLiteral("1"));
+        QCOMPARE(store.SubkeyNames(QStringLiteral("Users\\u\\Results\\Lessons")), names);
+    }
+
+    void deleteKey_removesSubtreeOnly()
+    {
+        RegistryStore store;
+        store.Open(Path());
+        store.WriteValue(QStringLiteral("Users\\Alice\\Results\\Lessons\\1"), QStringLiteral("Award"),
+                         QStringLiteral("3"));
+        store.WriteValue(QStringLiteral("Users\\Alice"), QStringLiteral("Type"), QStringLiteral("5"));
+        store.WriteValue(QStringLiteral("Users\\Bob"), QStringLiteral("Type"), QStringLiteral("2"));
+        QVERIFY(store.DeleteKey(QStringLiteral("users\\ALICE")));
+        QVERIFY(!store.KeyExists(QStringLiteral("Users\\Alice\\Results\\Lessons\\1")));
+        QVERIFY(!store.ReadValue(QStringLiteral("Users\\Alice"), QStringLiteral("Type")));
+        QCOMPARE(store.ReadValue(QStringLiteral("Users\\Bob"), QStringLiteral("Type")).value(),
+                 QStringLiteral("2"));
+        QVERIFY(!store.DeleteKey(QString())); // the root stays
+    }
+
+    void values_surviveReopen()
+    {
+        {
+            RegistryStore store;
+            store.Open(Path());
+            store.WriteValue(QStringLiteral("Users\\Zoë"), QStringLiteral("Name"), QStringLiteral("Zoë ✓"));
+        }
+        RegistryStore store;
+        QCOMPARE(store.Open(Path()), RegistryStore::OpenResult::Opened);
+        QCOMPARE(store.ReadValue(QStringLiteral("Users\\Zoë"), QStringLiteral("Name")).value(),
+                 QStringLiteral("Zoë ✓"));
+    }
+
+    void transaction_withoutCommit_leavesNothing()
+    {
+        RegistryStore store;
+        store.Open(Path());
+        {
+            RegistryStore::Transaction outer(store);
+            store.WriteValue(QStringLiteral("Users\\A"), QStringLiteral("Type"), QStringLiteral("1"));
+            {
+                RegistryStore::Transaction inner(store);
+                store.WriteValue(QStringLiteral("Users\\B"), QStringLiteral("Type"), QStringLiteral("1"));
+                QVERIFY(inner.Commit());
+            }
+        }
+        QVERIFY(!store.KeyExists(QStringLiteral("Users\\A")));
+        QVERIFY(!store.KeyExists(QStringLiteral("Users\\B")));
+    }
+
+    void failedInnerTransaction_rollsBackOuter()
+    {
+        RegistryStore store;
+        store.Open(Path());
+        RegistryStore::Transaction outer(store);
+        store.WriteValue(QStringLiteral("Users\\A"), QStringLiteral("Type"), QStringLiteral("1"));
+        {
+            RegistryStore::Transaction inner(store);
+        }
+        QVERIFY(!outer.Commit());
+        QVERIFY(!store.KeyExists(QStringLiteral("Users\\A")));
+    }
+
+    void fileThatIsNotADatabase_isMovedAsideNotDeleted_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addRow("text") << QByteArray("this is not a database\n");
+        QTest::addRow("garbage header") << QByteArray(4096, '\x5a');
+        QByteArray fakeHeader("SQLite format 3");
+        fakeHeader.append('\0');
+        fakeHeader.append(QByteArray(200, '\xff'));
+        QTest::addRow("damaged header") << fakeHeader;
+    }
+
+    void fileThatIsNotADatabase_isMovedAsideNotDeleted()
+    {
+        QFETCH(QByteArray, content);
+        {
+            QFile file(Path());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        }
+        RegistryStore store;
+        QCOMPARE(store.Open(Path()), RegistryStore::OpenResult::RecoveredFromDamage);
+        const QString moved = store.DamagedFileMovedTo();
+        QVERIFY(moved.startsWith(Path() + QStringLiteral(".damaged-")));
+        QFile kept(moved);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), content);
+        QVERIFY(
+            store.WriteValue(QStringLiteral("Settings"), QStringLiteral("CLFirstRun"), QStringLiteral("0")));
+        QFile::remove(moved);
+    }
+
+    void unwritableFolder_opensNothingAndWritesFail()
+    {
+        if (geteuid() == 0)
+            QSKIP("root can write into read-only folders");
+        QTemporaryDir dir;
+        QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+        RegistryStore store;
+        QCOMPARE(store.Open(dir.filePath(QStringLiteral("registry.sqlite"))),
+                 RegistryStore::OpenResult::Failed);
+        QVERIFY(!store.WriteValue(QStringLiteral("Settings"), QStringLiteral("X"), QStringLiteral("1")));
+        QVERIFY(!store.ReadValue(QStringLiteral("Settings"), QStringLiteral("X")));
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    void closedStore_readsDefaultsAndRefusesWrites()
+    {
+        RegistryStore store;
+        QVERIFY(!store.WriteValue(QStringLiteral("Settings"), QStringLiteral("X"), QStringLiteral("1")));
+        QVERIFY(store.SubkeyNames(QString()).isEmpty());
+        QVERIFY(!store.DeleteKey(QStringLiteral("Users")));
+    }
+};
+
+QTEST_GUILESS_MAIN(RegistryStoreTest)
+#include "tst_registrystore.moc"

@@ -1,0 +1,241 @@
+#include "app/settings/SettingsStore.h"
+#include "app/settings/UserProfile.h"
+#include "app/settings/ValueFormat.h"
+#include "platform/RegistryStore.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace clavora;
+
+class SettingsStoreTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    RegistryStore m_registry;
+    std::unique_ptr<SettingsStore> m_settings;
+
+    void WriteRaw(const QString& name, const QString& value) { m_settings->WriteUserText(name, value); }
+
+private slots:
+    void init()
+    {
+        static int run = 0;
+        QVERIFY(m_registry.Open(m_dir.filePath(QStringLiteral("r%1.sqlite").arg(++run))) ==
+                RegistryStore::OpenResult::Opened);
+        m_settings = std::make_unique<SettingsStore>(m_registry);
+        m_settings->SelectUser(QStringLiteral("Alice"));
+    }
+
+    void flagRule_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("defaultValue");
+        QTest::addColumn<bool>("expected");
+        QTest::addRow("zero") << "0" << true << false;
+        QTest::addRow("double zero") << "00" << true << false;
+        QTest::addRow("one") << "1" << false << true;
+        QTest::addRow("no is true") << "no" << false << true;
+        QTest::addRow("empty gives default true") << "" << true << true;
+        QTest::addRow("empty gives default false") << "" << false << false;
+        QTest::addRow("space then zero is true") << " 0" << false << true;
+    }
+
+    void flagRule()
+    {
+        QFETCH(QString, stored);
+        QFETCH(bool, defaultValue);
+        QFETCH(bool, expected);
+        WriteRaw(QStringLiteral("ShowTimers"), stored);
+        QCOMPARE(m_settings->ReadUserFlag(QStringLiteral("ShowTimers"), defaultValue), expected);
+    }
+
+    void integerRule_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("expected");
+        QTest::addRow("plain") << "42" << 42;
+        QTest::addRow("leading space and sign") << "  -17" << -17;
+        QTest::addRow("plus sign") << "+8" << 8;
+        QTest::addRow("stops at letter") << "12abc" << 12;
+        QTest::addRow("no digits") << "abc" << 0;
+        QTest::addRow("real truncates") << "3.9" << 3;
+        QTest::addRow("empty gives default") << "" << 99;
+        QTest::addRow("overflow clamps") << "99999999999999" << 2147483647;
+        QTest::addRow("underflow clamps") << "-99999999999999" << -2147483647 - 1;
+    }
+
+    void integerRule()
+    {
+        QFETCH(QString, stored);
+        QFETCH(int, expected);
+        WriteRaw(QStringLiteral("GoalWPM"), stored);
+        QCOMPARE(m_settings->ReadUserInt(QStringLiteral("GoalWPM"), 99), expected);
+    }
+
+    void realRule_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<double>("expected");
+        QTest::addRow("padded two decimals") << "   45.20" << 45.2;
+        QTest::addRow("fifteen decimals") << "0.123456789012345" << 0.123456789012345;
+        QTest::addRow("stops at second point") << "1.5.5" << 1.5;
+        QTest::addRow("no exponent") << "2e3" << 2.0;
+        QTest::addRow("garbage") << "x" << 0.0;
+        QTest::addRow("missing") << "" << 0.0;
+        QTest::addRow("negative") << "-3.25" << -3.25;
+    }
+
+    void realRule()
+    {
+        QFETCH(QString, stored);
+        QFETCH(double, expected);
+        QCOMPARE(ValueFormat::ParseReal(stored), expected);
+    }
+
+    void realFormats_matchTheStoredForm()
+    {
+        QCOMPARE(ValueFormat::FormatReal(45.2, "%8.2f"), QStringLiteral("   45.20"));
+        QCOMPARE(ValueFormat::FormatReal(99.0, "%4.2f"), QStringLiteral("99.00"));
+        QCOMPARE(ValueFormat::FormatReal(0.1, "%.15f"), QStringLiteral("0.100000000000000"));
+    }
+
+    void emptyProfile_behavesAsFresh()
+    {
+        UserProfile profile(*m_settings);
+        QCOMPARE(profile.Get(Profile::CorrectionsForced), false);
+        QCOMPARE(profile.Get(Profile::CurrExerciseEntry), 0);
+        QCOMPARE(profile.FontSize(), 20);
+        QCOMPARE(profile.SkillLevel(), 0.1);
+        QCOMPARE(profile.SpeedTestSeconds(), 60);
+        QCOMPARE(profile.Get(Profile::BestWPM), 0.0);
+        QVERIFY(profile.ReportFolder().endsWith(QStringLiteral("/Reports")));
+    }
+
+    void fontSizeZero_readsAsTwenty()
+    {
+        UserProfile profile(*m_settings);
+        profile.Set(Profile::FontSize, 0);
+        QCOMPARE(profile.FontSize(), 20);
+        profile.Set(Profile::FontSize, 28);
+        QCOMPARE(profile.FontSize(), 28);
+    }
+
+    void resultsValues_liveInResultsKey()
+    {
+        UserProfile profile(*m_settings);
+        profile.Set(Profile::BestWPM, 45.2);
+        QCOMPARE(m_settings->ReadText(QStringLiteral("Users\\Alice\\Results"), QStringLiteral("BestWPM")),
+                 QStringLiteral("   45.20"));
+        profile.Set(Profile::LastExercise, QStringLiteral("Initial Skill Test"));
+        QCOMPARE(m_settings->ReadResultsText(QStringLiteral("LastExercise")),
+                 QStringLiteral("Initial Skill Test"));
+    }
+
+    void resultsSubkey_byKind_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("key");
+        QTest::addRow("skill test") << 1 << "Users\\Alice\\Results\\Tests";
+        QTest::addRow("lesson") << 2 << "Users\\Alice\\Results\\Lessons";
+        QTest::addRow("keypad lesson") << 3 << "Users\\Alice\\Results\\Lessons";
+        QTest::addRow("practice has none") << 4 << "Users\\Alice\\Results\\";
+        QTest::addRow("custom speed test") << 8 << "Users\\Alice\\Results\\Tests";
+        QTest::addRow("flurrix") << 10 << "Users\\Alice\\Results\\Flurrix";
+        QTest::addRow("thirty seconds") << 11 << "Users\\Alice\\Results\\ThirtySeconds";
+        QTest::addRow("rhythm") << 12 << "Users\\Alice\\Results\\TypingHero";
+    }
+
+    void resultsSubkey_byKind()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, key);
+        QCOMPARE(m_settings->KindResultsKey(kind), key);
+    }
+
+    void kindWithoutSubkey_writesIntoResultsItself()
+    {
+        m_settings->WriteKindInt(4, QStringLiteral("X"), 3);
+        QCOMPARE(m_settings->ReadInt(QStringLiteral("Users\\Alice\\Results"), QStringLiteral("X"), 0), 3);
+    }
+
+    void createUser_writesProfileAndBecomesCurrent()
+    {
+        QVERIFY(m_settings->CreateUser(QStringLiteral("Bob"), 3));
+        QCOMPARE(m_settings->CurrentUserName(), QStringLiteral("Bob"));
+        QCOMPARE(m_settings->ReadText(QStringLiteral("Users"), QStringLiteral("Bob")), QStringLiteral("Bob"));
+        UserProfile profile(*m_settings);
+        QCOMPARE(profile.Get(Profile::Type), 3);
+        QVERIFY(profile.Get(Profile::TakeInitialSkillTest));
+        QVERIFY(!profile.Get(Profile::IsSkillTestTaken));
+        QVERIFY(profile.Get(Profile::CorrectionsForced));
+        QVERIFY(profile.Get(Profile::DisplayAnimations));
+        QCOMPARE(m_settings->ReadUserText(QStringLiteral("GoalWPM")), QStringLiteral("0"));
+        QCOMPARE(m_settings->ReadUserText(QStringLiteral("CurrExerciseEntry")), QStringLiteral("0"));
+    }
+
+    void createUser_refusesNamesAndWritesNothing_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addRow("existing in other case") << "alice";
+        QTest::addRow("backslash would nest keys") << "Bob\\Results";
+        QTest::addRow("leading space") << " Bob";
+        QTest::addRow("control character") << QStringLiteral("Bo\tb");
+        QTest::addRow("empty") << "";
+        QTest::addRow("over a hundred characters") << QString(101, u'x');
+    }
+
+    void createUser_refusesNamesAndWritesNothing()
+    {
+        QFETCH(QString, name);
+        QVERIFY(m_settings->CreateUser(QStringLiteral("Alice"), 5));
+        const QStringList before = m_settings->UserNames();
+        QVERIFY(!m_settings->CreateUser(name, 2));
+        QCOMPARE(m_settings->UserNames(), before);
+        QCOMPARE(m_settings->CurrentUserName(), QStringLiteral("Alice"));
+        QCOMPARE(m_settings->ReadUserInt(QStringLiteral("Type")), 5);
+    }
+
+    void hundredCharacterName_isAccepted() { QVERIFY(m_settings->CreateUser(QString(100, u'n'), 1)); }
+
+    void resetUser_keepsNameTypeAndCurrentUser()
+    {
+        QVERIFY(m_settings->CreateUser(QStringLiteral("Carol"), 6));
+        UserProfile profile(*m_settings);
+        profile.Set(Profile::TakeInitialSkillTest, false);
+        profile.Set(Profile::GoalWPM, 40);
+        m_settings->WriteKindInt(2, QStringLiteral("Count"), 12);
+        QVERIFY(m_settings->ResetUser());
+        QCOMPARE(m_settings->CurrentUserName(), QStringLiteral("Carol"));
+        QCOMPARE(profile.Get(Profile::Type), 6);
+        QVERIFY(profile.Get(Profile::TakeInitialSkillTest));
+        QCOMPARE(profile.Get(Profile::GoalWPM), 0);
+        QCOMPARE(m_settings->ReadKindInt(2, QStringLiteral("Count")), 0);
+        QCOMPARE(m_settings->UserNames(), QStringList{QStringLiteral("Carol")});
+    }
+
+    void deleteCurrentUser_leavesCurrentUserNamingIt()
+    {
+        QVERIFY(m_settings->CreateUser(QStringLiteral("Dan"), 5));
+        QVERIFY(m_settings->CreateUser(QStringLiteral("Eve"), 5));
+        QVERIFY(m_settings->DeleteUser(QStringLiteral("Eve")));
+        QCOMPARE(m_settings->CurrentUserName(), QStringLiteral("Eve"));
+        QVERIFY(!m_settings->UserExists(QStringLiteral("eve")));
+        QVERIFY(m_settings->ReadText(QStringLiteral("Users"), QStringLiteral("Eve")).isEmpty());
+        QVERIFY(m_settings->UserExists(QStringLiteral("DAN")));
+    }
+
+    void noCurrentUser_readsDefaults()
+    {
+        m_settings->DeleteValue(QStringLiteral("Settings"), QStringLiteral("CurrentUser"));
+        QCOMPARE(m_settings->CurrentUserKey(), QStringLiteral("Users\\"));
+        UserProfile profile(*m_settings);
+        QCOMPARE(profile.FontSize(), 20);
+        QCOMPARE(profile.Get(Profile::Type), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(SettingsStoreTest)
+#include "tst_settingsstore.moc"
