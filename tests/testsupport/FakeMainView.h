@@ -1,0 +1,67 @@
+#pragma once
+
+#include "app/CommandStateRules.h"
+#include "app/MainView.h"
+
+#include <deque>
+#include <functional>
+#include <QStringList>
+
+namespace clavora::test {
+
+// A main window that records what the logic told it and answers questions from a script.
+class FakeMainView final : public MainView
+{
+public:
+    void SelectTab(Tab tab) override { tab_ = tab; }
+    Tab SelectedTab() const override { return tab_; }
+    void ShowView(View view) override { view_ = view; }
+    void SetWindowTitle(const QString& title) override { title_ = title; }
+    void SetPauseLabel(const QString& label) override { pauseLabel_ = label; }
+    void ApplyCommandStates(const CommandStates& states) override { states_ = states; }
+    void SetTimerDisplayVisible(bool visible) override { timersVisible_ = visible; }
+    void SetShowTimersChecked(bool checked) override { timersChecked_ = checked; }
+    void SetKeypadLayout(bool keypad) override { keypad_ = keypad; }
+    void OpenHelp(const QString& topic) override { helpTopics_.append(topic); }
+    bool AskQuestion(const QString& title, const QString& text, const QString&, const QString&) override
+    {
+        questions_.append(title + QStringLiteral(": ") + text);
+        if (answers_.empty())
+            return false;
+        const bool answer = answers_.front();
+        answers_.pop_front();
+        return answer;
+    }
+    void ShowInformation(const QString& title, const QString& text) override
+    {
+        messages_.append(title + QStringLiteral(": ") + text);
+    }
+    void ShowError(const QString& title, const QString& text) override
+    {
+        messages_.append(title + QStringLiteral(": ") + text);
+    }
+    bool RunStartupWizard() override
+    {
+        ++wizardRuns_;
+        return wizard_ ? wizard_() : false;
+    }
+    void RequestClose() override { closeRequested_ = true; }
+
+    Tab tab_ = Tab::Lessons;
+    View view_ = View::Typing;
+    QString title_;
+    QString pauseLabel_;
+    CommandStates states_;
+    bool timersVisible_ = false;
+    bool timersChecked_ = false;
+    bool keypad_ = false;
+    QStringList helpTopics_;
+    QStringList questions_;
+    QStringList messages_;
+    std::deque<bool> answers_;
+    std::function<bool()> wizard_;
+    int wizardRuns_ = 0;
+    bool closeRequested_ = false;
+};
+
+} // namespace clavora::test

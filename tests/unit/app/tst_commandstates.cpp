@@ -1,0 +1,178 @@
+#include "app/CommandIds.h"
+#include "app/CommandStateRules.h"
+#include "app/CommandTables.h"
+
+#include <QTest>
+
+using namespace clavora;
+
+class CommandStatesTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void dialogItems_offWhileBusy_data()
+    {
+        QTest::addColumn<int>("state");
+        QTest::addColumn<bool>("enabled");
+        QTest::addRow("idle") << int(SessionState::Idle) << true;
+        QTest::addRow("paused") << int(SessionState::Paused) << false;
+        QTest::addRow("typing") << int(SessionState::Typing) << false;
+        QTest::addRow("preparing") << int(SessionState::Preparing) << true;
+    }
+
+    void dialogItems_offWhileBusy()
+    {
+        QFETCH(int, state);
+        QFETCH(bool, enabled);
+        CommandStateInputs in;
+        in.sessionState = state;
+        const CommandStates states = ComputeCommandStates(in);
+        for (int id : {Command::SelectLesson, Command::MenuOptions, Command::ResetResults, Command::AddUser,
+                       Command::MenuSelectPractice, Command::MenuGamesOther})
+            QCOMPARE(states.MenuEnabled(id), enabled);
+    }
+
+    void tabButtons_followStateAndTab_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<int>("state");
+        QTest::addColumn<int>("command");
+        QTest::addColumn<bool>("enabled");
+        const int lessons = int(Tab::Lessons);
+        const int practice = int(Tab::Practice);
+        const int tests = int(Tab::Tests);
+        QTest::addRow("lessons idle: select") << lessons << 0 << int(Command::SelectLesson) << true;
+        QTest::addRow("lessons idle: pause") << lessons << 0 << int(Command::PauseResume) << false;
+        QTest::addRow("lessons typing: select") << lessons << 3 << int(Command::SelectLesson) << false;
+        QTest::addRow("lessons typing: stop") << lessons << 3 << int(Command::Stop) << true;
+        QTest::addRow("lessons paused: read me") << lessons << 1 << int(Command::ReadMe) << false;
+        QTest::addRow("practice idle: practice") << practice << 0 << int(Command::SelectPractice) << true;
+        QTest::addRow("practice idle: stop") << practice << 0 << int(Command::Stop) << false;
+        QTest::addRow("practice typing: pause") << practice << 3 << int(Command::PauseResume) << true;
+        QTest::addRow("tests idle: tests") << tests << 0 << int(Command::SelectSpeedTest) << true;
+        QTest::addRow("tests paused: tests") << tests << 1 << int(Command::SelectSpeedTest) << false;
+        QTest::addRow("tests paused: stop") << tests << 1 << int(Command::Stop) << true;
+    }
+
+    void tabButtons_followStateAndTab()
+    {
+        QFETCH(int, tab);
+        QFETCH(int, state);
+        QFETCH(int, command);
+        QFETCH(bool, enabled);
+        CommandStateInputs in;
+        in.selectedTab = static_cast<Tab>(tab);
+        in.sessionState = state;
+        const CommandStates states = ComputeCommandStates(in);
+        QCOMPARE(states.buttonsTab, static_cast<Tab>(tab));
+        QVERIFY(states.buttons.contains(command));
+        QCOMPARE(states.ButtonEnabled(command), enabled);
+    }
+
+    void pauseResumeStopItems_onlyForSelectedTab_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<int>("state");
+        QTest::addColumn<QList<int>>("enabledItems");
+        QTest::addRow("lessons typing") << int(Tab::Lessons) << 3
+                                        << QList<int>{Command::LessonsPause, Command::MenuLessonsPause,
+                                                      Command::LessonsStop, Command::MenuLessonsStop};
+        QTest::addRow("lessons paused") << int(Tab::Lessons) << 1
+                                        << QList<int>{Command::LessonsResume, Command::MenuLessonsResume,
+                                                      Command::LessonsStop, Command::MenuLessonsStop};
+        QTest::addRow("tests typing") << int(Tab::Tests) << 3
+                                      << QList<int>{Command::TestsPause, Command::MenuTestsPause,
+                                                    Command::TestsStop, Command::MenuTestsStop};
+        QTest::addRow("games typing: none") << int(Tab::Games) << 3 << QList<int>{};
+        QTest::addRow("practice idle: none") << int(Tab::Practice) << 0 << QList<int>{};
+    }
+
+    void pauseResumeStopItems_onlyForSelectedTab()
+    {
+        QFETCH(int, tab);
+        QFETCH(int, state);
+        QFETCH(QList<int>, enabledItems);
+        CommandStateInputs in;
+        in.selectedTab = static_cast<Tab>(tab);
+        in.sessionState = state;
+        const CommandStates states = ComputeCommandStates(in);
+        const QList<int> all = {3015, 3018, 3021, 3016, 3019, 3022, 3017, 3020, 3032,
+                                3053, 3036, 3037, 3038, 3043, 3044, 3045, 3051, 3052};
+        for (int id : all)
+            QCOMPARE(states.MenuEnabled(id), enabledItems.contains(id));
+    }
+
+    void courseFinished_disablesLessonStart()
+    {
+        CommandStateInputs in;
+        in.courseFinished = true;
+        const CommandStates states = ComputeCommandStates(in);
+        QVERIFY(!states.ButtonEnabled(Command::Start));
+        QVERIFY(!states.MenuEnabled(Command::MenuLessonsStart));
+    }
+
+    void certificate_needsOfferAndIdle()
+    {
+        CommandStateInputs in;
+        QVERIFY(!ComputeCommandStates(in).MenuEnabled(Command::CompletionCertificate));
+        in.awardCertOffered = true;
+        QVERIFY(ComputeCommandStates(in).MenuEnabled(Command::CompletionCertificate));
+        in.sessionState = SessionState::Typing;
+        QVERIFY(!ComputeCommandStates(in).MenuEnabled(Command::CompletionCertificate));
+    }
+
+    void typingAreas_enabledOnlyWhileRunning()
+    {
+        CommandStateInputs in;
+        in.sessionState = SessionState::Typing;
+        QVERIFY(ComputeCommandStates(in).typingAreasEnabled);
+        in.sessionState = SessionState::Paused;
+        QVERIFY(!ComputeCommandStates(in).typingAreasEnabled);
+    }
+
+    void acceleratorTexts_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QString>("text");
+        QTest::addRow("select lesson") << int(Command::SelectLesson) << "Ctrl+K";
+        QTest::addRow("select lesson, first menu") << int(Command::MenuSelectLesson) << "Ctrl+K";
+        QTest::addRow("reset results") << int(Command::ResetResults) << "Ctrl+Shift+R";
+        QTest::addRow("reset results, first menu") << int(Command::MenuResetResults) << "Ctrl+Shift+R";
+        QTest::addRow("import") << int(Command::MenuImportCustomSpeedTest) << "Ctrl+Shift+I";
+        QTest::addRow("dictation") << int(Command::MenuSelectDictation) << "Alt+S";
+        QTest::addRow("start") << int(Command::Start) << "F9";
+        QTest::addRow("pause") << int(Command::PauseResume) << "F10";
+        QTest::addRow("exit") << int(Command::Exit) << "Alt+F4";
+        QTest::addRow("no accelerator") << int(Command::MenuLessonsStart) << "";
+    }
+
+    void acceleratorTexts()
+    {
+        QFETCH(int, command);
+        QFETCH(QString, text);
+        QCOMPARE(CommandTables::AcceleratorText(command), text);
+    }
+
+    void menuTable_isBalancedAndEveryItemUnique()
+    {
+        int depth = 0;
+        QList<int> seen;
+        for (const auto& row : CommandTables::MenuBar()) {
+            if (row.kind == CommandTables::MenuRowKind::PopupBegin)
+                ++depth;
+            else if (row.kind == CommandTables::MenuRowKind::PopupEnd)
+                QVERIFY(--depth >= 0);
+            else if (row.kind == CommandTables::MenuRowKind::Item) {
+                QVERIFY2(!seen.contains(row.commandId), qPrintable(QString::number(row.commandId)));
+                seen.append(row.commandId);
+            }
+        }
+        QCOMPARE(depth, 0);
+        QCOMPARE(CommandTables::Accelerators().size(), size_t(27));
+        QCOMPARE(CommandTables::Tabs().size(), size_t(5));
+    }
+};
+
+QTEST_GUILESS_MAIN(CommandStatesTest)
+#include "tst_commandstates.moc"
