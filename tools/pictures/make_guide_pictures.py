@@ -286,10 +286,6 @@ def keyboard_picture():
     return svg_document(*KEYBOARD_SIZE, body, CASE_DEFS)
 
 
-def keypad_cap(key, x, w, h):
-    return x + KEYPAD_CAP_SHIFT, w, h
-
-
 def keypad_picture():
     body = case(*KEYPAD_SIZE)
     for key, legend, nav, pic, x, y, *_ in KEYPAD_KEYS:
@@ -330,7 +326,8 @@ def enabled_overlay(width, height, dx=0, dy=0):
 
 def disabled_overlay(width, height, dx=0, dy=0):
     """A grey veil that mutes the keys while the guide has nothing to show."""
-    body = (f'<rect x="0" y="0" width="{width}" height="{height}" fill="#9aa0a8" '
+    w, h = (KEYPAD_SIZE if (width, height) == KEYPAD_OVERLAY_SIZE else (width, height))
+    body = (f'<rect x="{-dx}" y="{-dy}" width="{w}" height="{h}" rx="9" fill="#9aa0a8" '
             f'fill-opacity="0.6"/>\n')
     return svg_document(width, height, body)
 
@@ -368,7 +365,7 @@ FOREARM = [(30, 128), (80, 128), (100, 330), (42, 330)]
 TIP_RADIUS_MARGIN = 3.5     # outline and a little air around a fingertip
 # Share of a reach made by moving the whole hand: sideways, up, down.
 HAND_SHIFT = (0.65, 0.6, 0.3)
-MARK_MARGIN = 4.5           # the pressing fingertip's ring beyond the finger
+MARK_MARGIN = 5.5           # the pressing fingertip's ring beyond the finger
 
 
 def add(a, b):
@@ -570,16 +567,12 @@ def hand_svg(hand, offset, width, height, gradient_id="skin"):
 def pressing_mark(base, tip, width, offset):
     """A coloured fingertip with a ring around it, clear over any key."""
     tx, ty = tip[0] - offset[0], tip[1] - offset[1]
-    r = width / 2 + 2
+    r = width / 2 + 2.5
     return (f'<circle cx="{fmt(tx)}" cy="{fmt(ty)}" r="{fmt(r)}" fill="none" '
-            f'stroke="#ffffff" stroke-width="4" stroke-opacity="0.9"/>\n'
+            f'stroke="#ffffff" stroke-width="5" stroke-opacity="0.9"/>\n'
             f'<circle cx="{fmt(tx)}" cy="{fmt(ty)}" r="{fmt(r)}" fill="none" '
-            f'stroke="{ACCENT}" stroke-width="2.4"/>\n'
+            f'stroke="{ACCENT}" stroke-width="3"/>\n'
             + nail(base, tip, width, offset, fill=ACCENT, stroke=ACCENT_DARK))
-
-
-def key_rect(x, y, w, h):
-    return x, y, w, h
 
 
 def fingertip_target(rect, picture_offset, finger):
@@ -611,7 +604,8 @@ def fit_hand(hand, offset, size, panel_bottom, keep_pressing=True):
         hand.move((dx, dy), keep_pressing)
 
 
-def hand_picture(side, rest_origin, finger, target_rect, offset, fixed_size, panel_bottom):
+def hand_picture(side, rest_origin, finger, target_rect, offset, fixed_size, panel_bottom,
+                 min_width):
     hand = HandPose(side, rest_origin)
     if finger:
         hand.reach(finger, fingertip_target(target_rect, offset, finger))
@@ -625,7 +619,9 @@ def hand_picture(side, rest_origin, finger, target_rect, offset, fixed_size, pan
         # Wide enough for the forearm too, where it is still visible above
         # the fade at the bottom of the picture.
         whole_right = max(right, max(x for x, y in hand.forearm_outline(offset[1] + height * 0.8)))
-        width = math.ceil(whole_right - offset[0] + 1)
+        # Transparent room up to the common width keeps the hand pictures of
+        # one guide alike in size.
+        width = max(min_width, math.ceil(whole_right - offset[0] + 1))
     problems = []
     if left < offset[0] - 0.5 or top < offset[1] - 0.5 or right > offset[0] + width + 0.5:
         problems.append(f"hand outside picture: {left:.1f},{top:.1f},{right:.1f}")
@@ -661,7 +657,7 @@ def keyboard_hand_pictures():
         if key in (37, 41):
             rect = (rect[0] + 6, rect[1], rect[2] - 18, rect[3])
         pictures[pic] = hand_picture(side, keyboard_rest_origin(side), finger, rect, offset,
-                                     REST_SIZES.get(pic), KEYBOARD_SIZE[1])
+                                     REST_SIZES.get(pic), KEYBOARD_SIZE[1], 190)
     return pictures
 
 
@@ -681,7 +677,7 @@ def keypad_hand_pictures():
         if key == 14:
             rect = (rect[0], rect[1] + 10, rect[2], rect[3] - 20)
         pictures[pic] = hand_picture("right", KEYPAD_REST_ORIGIN, finger, rect, offset, None,
-                                     KEYPAD_SIZE[1])
+                                     KEYPAD_SIZE[1], 157)
     return pictures
 
 
@@ -697,7 +693,7 @@ def all_pictures():
         398: (keypad_picture(), KEYPAD_SIZE, []),
         399: (enabled_overlay(*KEYPAD_OVERLAY_SIZE, *KEYPAD_OVERLAY_OFFSET),
               KEYPAD_OVERLAY_SIZE, []),
-        400: (disabled_overlay(*KEYPAD_OVERLAY_SIZE), KEYPAD_OVERLAY_SIZE, []),
+        400: (disabled_overlay(*KEYPAD_OVERLAY_SIZE, *KEYPAD_OVERLAY_OFFSET), KEYPAD_OVERLAY_SIZE, []),
     }
     for pic, (w, h) in HIGHLIGHT_SIZES.items():
         out[pic] = (highlight(w, h, 0.95, 1.0, cap_height=29), (w, h), [])
