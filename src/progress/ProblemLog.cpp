@@ -1,0 +1,3 @@
+#include "progress/ProblemLog.h"
+
+Q_LOGGING_CATEGORY(lcProblems, "clavora.problems")
