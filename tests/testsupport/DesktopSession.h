@@ -1,0 +1,136 @@
+#pragma once
+
+#include <QDeadlineTimer>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTest>
+#include <unistd.h>
+
+namespace clavora::test {
+
+// A private X server (Xvfb) with empty per-user folders, in which end-to-end tests start the real
+// program and drive it through the X keyboard with xdotool.
+class DesktopSession final
+{
+public:
+    DesktopSession()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty() ||
+            QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+            return;
+        int fds[2];
+        if (pipe(fds) != 0)
+            return;
+        m_xvfb.setProgram(QStringLiteral("Xvfb"));
+        m_xvfb.setArguments({QStringLiteral("-displayfd"), QString::number(fds[1]), QStringLiteral("-screen"),
+                             QStringLiteral("0"), QStringLiteral("1600x1000x24"), QStringLiteral("-nolisten"),
+                             QStringLiteral("tcp")});
+        m_xvfb.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_xvfb.start();
+        ::close(fds[1]);
+        QByteArray number;
+        char c = 0;
+        while (::read(fds[0], &c, 1) == 1 && c != '\n')
+            number.append(c);
+        ::close(fds[0]);
+        if (number.isEmpty())
+            return;
+        m_display = QStringLiteral(":") + QString::fromLatin1(number);
+        m_environment = QProcessEnvironment::systemEnvironment();
+        m_environment.insert(QStringLiteral("DISPLAY"), m_display);
+        m_environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        m_environment.insert(QStringLiteral("XDG_DATA_HOME"), m_home.filePath(QStringLiteral("data")));
+        m_environment.insert(QStringLiteral("XDG_CACHE_HOME"), m_home.filePath(QStringLiteral("cache")));
+        m_environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.filePath(QStringLiteral("config")));
+        m_environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_home.path());
+        m_environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    }
+
+    ~DesktopSession()
+    {
+        for (QProcess* program : std::as_const(m_programs)) {
+            program->kill();
+            program->waitForFinished(3000);
+            delete program;
+        }
+        m_xvfb.kill();
+        m_xvfb.waitForFinished(3000);
+    }
+
+    bool IsReady() const { return !m_display.isEmpty(); }
+    QString DataFolder() const { return m_home.filePath(QStringLiteral("data/Oxley Software/Clavora")); }
+    QProcessEnvironment Environment() const { return m_environment; }
+
+    // Starts a program on this display; the session kills it at the end if it still runs.
+    QProcess* Start(const QString& program, const QStringList& arguments = {})
+    {
+        auto* process = new QProcess;
+        process->setProcessEnvironment(m_environment);
+        process->setProcessChannelMode(QProcess::ForwardedChannels);
+        process->start(program, arguments);
+        m_programs.append(process);
+        return process;
+    }
+
+    // Runs xdotool and returns its standard output; empty when it failed.
+    QString Xdotool(const QStringList& arguments, int timeoutMs = 15000) const
+    {
+        QProcess tool;
+        tool.setProcessEnvironment(m_environment);
+        tool.start(QStringLiteral("xdotool"), arguments);
+        if (!tool.waitForFinished(timeoutMs) || tool.exitCode() != 0)
+            return QString();
+        return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
+    }
+
+    // Waits until a visible window with this exact title exists, gives it the keyboard focus and
+    // returns its id.
+    QString FocusWindow(const QString& title, int timeoutMs = 20000) const
+    {
+        QString id;
+        QDeadlineTimer deadline(timeoutMs);
+        while (id.isEmpty() && !deadline.hasExpired()) {
+            id = Xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                          QLatin1Char('^') + QRegularExpression::escape(title) + QLatin1Char('$')})
+                     .section(u'\n', 0, 0);
+            if (id.isEmpty())
+                QTest::qWait(50);
+        }
+        if (!id.isEmpty())
+            Xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), id});
+        return id;
+    }
+
+    // Types keys (xdotool key names) into the focused window, one by one with a short delay.
+    bool Keys(const QStringList& keys, int delayMs = 50) const
+    {
+        QStringList arguments = {QStringLiteral("key"), QStringLiteral("--delay"), QString::number(delayMs)};
+        arguments += keys;
+        QProcess tool;
+        tool.setProcessEnvironment(m_environment);
+        tool.start(QStringLiteral("xdotool"), arguments);
+        return tool.waitForFinished(60000) && tool.exitCode() == 0;
+    }
+
+    bool TypeText(const QString& text, int delayMs = 50) const
+    {
+        QProcess tool;
+        tool.setProcessEnvironment(m_environment);
+        tool.start(QStringLiteral("xdotool"),
+                   {QStringLiteral("type"), QStringLiteral("--delay"), QString::number(delayMs), text});
+        return tool.waitForFinished(600000) && tool.exitCode() == 0;
+    }
+
+private:
+    QTemporaryDir m_home;
+    QProcess m_xvfb;
+    QString m_display;
+    QProcessEnvironment m_environment;
+    QList<QProcess*> m_programs;
+};
+
+} // namespace clavora::test
