@@ -4,6 +4,7 @@
 #include "platform/Clock.h"
 #include "platform/KnownFolders.h"
 #include "platform/RegistryStore.h"
+#include "platform/ResourceStore.h"
 #include "platform/SingleInstanceGuard.h"
 
 #include <QApplication>
@@ -20,6 +21,8 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("Oxley Software"));
     QApplication::setApplicationVersion(QStringLiteral(CLAVORA_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("clavora"));
+
+    ResourceStore::EnsureRegistered();
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Clavora, a touch-typing tutor."));

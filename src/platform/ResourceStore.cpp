@@ -2,10 +2,25 @@
 
 #include <QFile>
 
+// The embedded resources live in a static library; registering them here means every user of
+// the store (and of ":/icons", ":/help") finds them without a linker trick.
+static bool RegisterEmbeddedResources()
+{
+    Q_INIT_RESOURCE(clavora);
+    return true;
+}
+
 namespace clavora {
+
+void ResourceStore::EnsureRegistered()
+{
+    static const bool registered = RegisterEmbeddedResources();
+    (void)registered;
+}
 
 QString ResourceStore::Path(int number)
 {
+    EnsureRegistered();
     return QStringLiteral(":/res/") + QString::number(number);
 }
 

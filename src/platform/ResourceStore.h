@@ -17,6 +17,8 @@ public:
     static std::optional<QString> Text(int number);
     // The resource's path for readers that open files themselves (pictures).
     static QString Path(int number);
+    // Makes every embedded resource (numbered ones, icons, help pages) reachable; idempotent.
+    static void EnsureRegistered();
 };
 
 } // namespace clavora
