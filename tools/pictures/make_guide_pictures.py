@@ -386,6 +386,7 @@ class HandPose:
         for name, point in REST_TIPS.items():
             self.tips[name] = self.place(point)
         self.pressing = None
+        self.shift = (0, 0)     # how far the hand has moved from its rest
 
     def place(self, point):
         return (self.origin[0] + self.sign * point[0], self.origin[1] + point[1])
@@ -408,8 +409,6 @@ class HandPose:
             if not (keep_pressing and name == self.pressing):
                 self.tips[name] = add(self.tips[name], delta)
         self.shift = add(self.shift, delta)
-
-    shift = (0, 0)
 
     def knuckle(self, finger):
         return self.point(KNUCKLES[finger], self.shift)
