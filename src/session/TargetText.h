@@ -30,15 +30,16 @@ public:
     qsizetype Cursor() const { return m_cursor; }
     void SetCursor(qsizetype cursor) { m_cursor = cursor; }
 
-    // Display state of the exercise text panel.
+    // Display state of the exercise text panel, which reads the text and moves the text up or down
+    // as it paints; it is no part of the typing state, hence settable through a const reference.
     int ScrollLine() const { return m_scrollLine; }
-    void SetScrollLine(int line) { m_scrollLine = line; }
+    void SetScrollLine(int line) const { m_scrollLine = line; }
 
 private:
     QString m_text;
     std::vector<unsigned char> m_marks;
     qsizetype m_cursor = 0;
-    int m_scrollLine = 0;
+    mutable int m_scrollLine = 0;
 };
 
 } // namespace clavora
