@@ -1,0 +1,96 @@
+#pragma once
+
+#include "platform/RandomGenerator.h"
+
+#include <functional>
+#include <optional>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+namespace clavora {
+
+class XmlNode;
+
+// Gives the text of a numbered built-in text resource, or nothing when there is none.
+using TextResourceReader = std::function<std::optional<QString>(int number)>;
+
+// What entries read besides their XML element.
+struct EntrySources
+{
+    TextResourceReader resources;
+    // Custom entries: the folder their exercise files live in (empty when it does not exist).
+    QString exerciseFolder;
+};
+
+// Where a list's entries come from: the root and entry element names, and either the number of the
+// built-in catalogue resource or the custom catalogue file with the subfolder of its exercise files.
+struct CatalogueFormat
+{
+    QStringView root;
+    QStringView element;
+    int resource = 0;
+    QStringView customFile;
+    QStringView customSubfolder;
+};
+
+// One exercise of a catalogue: its key, title, place in the list and the text the user types.
+class CatalogueEntry
+{
+public:
+    // Lines of the text shown in the exercise description panels.
+    static constexpr int PreviewLineCount = 100;
+
+    CatalogueEntry() = default;
+    virtual ~CatalogueEntry() = default;
+    Q_DISABLE_COPY_MOVE(CatalogueEntry)
+
+    // Reads the entry from its XML element; false when the element is not a valid entry.
+    virtual bool ParseFrom(const XmlNode& element, int ordinal, const EntrySources& sources) = 0;
+    // Produces the text of an entry whose text is made rather than stored; the others keep theirs.
+    virtual bool GenerateText(const QStringList& wordList, RandomGenerator& random);
+    // The file an imported entry was made from; entries of one custom list name different files.
+    virtual QString FileName() const { return {}; }
+
+    // The key as written in the catalogue, and its number (0 when it is not a number).
+    const QString& Key() const { return m_key; }
+    int ExerciseKey() const;
+    const QString& Title() const { return m_title; }
+    // 1-based position among the accepted entries of its list.
+    int Ordinal() const { return m_ordinal; }
+    const QString& Text() const { return m_text; }
+    const QString& PreviewText() const { return m_previewText; }
+    bool IsLoaded() const { return m_loaded; }
+
+    // Replaces the text and rebuilds the preview.
+    void SetText(const QString& text);
+    // Called once the entry has been accepted into its list.
+    void MarkLoaded(int ordinal);
+
+    // The first PreviewLineCount lines of the text, each ended by CR LF.
+    static QString BuildPreviewText(QStringView text);
+    // The resource number a key names: decimal digits only.
+    static std::optional<int> ResourceNumberOf(QStringView key);
+
+protected:
+    // Reads the key child (cut to the fixed field length) and the title; false when either is
+    // missing or empty.
+    bool ParseKeyAndTitle(const XmlNode& element, QStringView keyName);
+    // Loads the text resource the key names; false when there is none.
+    bool LoadTextNamedByKey(const EntrySources& sources);
+    void SetKey(const QString& key) { m_key = key; }
+    void SetTitle(const QString& title) { m_title = title; }
+    void SetOrdinal(int ordinal) { m_ordinal = ordinal; }
+    // Sets the text read while parsing; the preview follows when the entry is accepted.
+    void SetLoadedText(QString text) { m_text = std::move(text); }
+
+private:
+    QString m_key;
+    QString m_title;
+    QString m_text;
+    QString m_previewText;
+    int m_ordinal = 0;
+    bool m_loaded = false;
+};
+
+} // namespace clavora

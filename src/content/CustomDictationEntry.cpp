@@ -1,0 +1,31 @@
+#include "content/CustomDictationEntry.h"
+
+#include "content/CustomFolder.h"
+#include "services/XmlNode.h"
+
+#include <QFileInfo>
+
+namespace clavora {
+
+bool CustomDictationEntry::ParseFrom(const XmlNode& element, int ordinal, const EntrySources& sources)
+{
+    SetOrdinal(ordinal);
+    QString key;
+    QString title;
+    if (!element.ReadChildTextFixed(u"key", key) || !element.ReadChildTextFixed(u"filename", m_fileName) ||
+        !element.ReadChildText(u"title", title))
+        return false;
+    SetKey(key);
+    SetTitle(title);
+    // The key names the audio file: it must not lead out of the folder.
+    if (!CustomFolder::IsPlainFileName(key) || !CustomFolder::IsPlainFileName(m_fileName) ||
+        sources.exerciseFolder.isEmpty())
+        return false;
+    const QFileInfo audio(sources.exerciseFolder + u'/' + key + QStringLiteral(".mp3"));
+    if (!audio.isFile() || !audio.isReadable())
+        return false;
+    m_audioPath = audio.filePath();
+    return true;
+}
+
+} // namespace clavora
