@@ -19,7 +19,8 @@ namespace {
 Q_LOGGING_CATEGORY(lcXml, "clavora.xml")
 
 constexpr qsizetype FirstBlockSize = 16;
-constexpr qsizetype LargestBlockSize = 4096;
+// Blocks stay below the size at which malloc maps fresh pages for each one.
+constexpr qsizetype LargestBlockSize = 512;
 
 void SetError(QString* errorText, const QString& message)
 {
