@@ -15,9 +15,25 @@ namespace {
 constexpr QStringView AlsaPrefix = u"[ALSA] ";
 constexpr char DefaultPcmName[] = "default";
 
+// ALSA prints its complaints (no sound card, unknown device) to the terminal; a tutor without
+// sound is a normal case, so they go to the debug log instead.
+void QuietAlsaError(const char* file, int line, const char* function, int error, const char* format, ...)
+{
+    char message[512];
+    va_list arguments;
+    va_start(arguments, format);
+    std::vsnprintf(message, sizeof message, format, arguments);
+    va_end(arguments);
+    qCDebug(lcSound) << "ALSA:" << file << line << function << message << (error ? snd_strerror(error) : "");
+}
+
 } // namespace
 
-AlsaAudioOut::AlsaAudioOut() : m_wakeFd(eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC)) {}
+AlsaAudioOut::AlsaAudioOut() : m_wakeFd(eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC))
+{
+    static std::once_flag quietened;
+    std::call_once(quietened, [] { snd_lib_error_set_handler(&QuietAlsaError); });
+}
 
 AlsaAudioOut::~AlsaAudioOut()
 {

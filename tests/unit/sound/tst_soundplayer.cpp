@@ -383,6 +383,14 @@ void TestSoundPlayer::alsaNullDevice_playsFileToItsEnd()
     QCOMPARE(AlsaAudioOut::PcmNameOf(u"[MME] Speakers"_s), QByteArray("default"));
     QCOMPARE(AlsaAudioOut::DeviceNames().value(0), u"[Default Sound Out]"_s);
 
+    // A stored device that is gone plays wherever the default device plays (if anywhere).
+    AlsaAudioOut defaultDevice, vanishedDevice;
+    const bool defaultOpens = defaultDevice.Open(u"[Default Sound Out]"_s, {44100, 2}, 4410, 64, true);
+    QCOMPARE(vanishedDevice.Open(u"[ALSA] clavora-no-such-device"_s, {44100, 2}, 4410, 64, true),
+             defaultOpens);
+    defaultDevice.Close();
+    vanishedDevice.Close();
+
     AlsaAudioOut probe;
     if (!probe.Open(u"[ALSA] null"_s, {44100, 2}, 4410, 64, true))
         QSKIP("ALSA's null device cannot be opened on this machine");
