@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QStyle>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace clavora {
@@ -12,7 +13,8 @@ namespace {
 constexpr int IconSize = 48;
 } // namespace
 
-FinishedNotice::FinishedNotice(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
+FinishedNotice::FinishedNotice(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_closeTimer(new QTimer(this))
 {
     setModal(true);
     setObjectName(QStringLiteral("FinishedNotice"));
@@ -43,17 +45,17 @@ FinishedNotice::FinishedNotice(QWidget* parent) : QDialog(parent, Qt::Dialog | Q
     row->addWidget(icon, 0, Qt::AlignTop);
     row->addLayout(texts);
 
-    m_closeTimer.setSingleShot(true);
-    m_closeTimer.setInterval(ShownMs);
-    connect(&m_closeTimer, &QTimer::timeout, this, &QDialog::accept);
-    connect(this, &QDialog::finished, &m_closeTimer, &QTimer::stop);
+    m_closeTimer->setSingleShot(true);
+    m_closeTimer->setInterval(ShownMs);
+    connect(m_closeTimer, &QTimer::timeout, this, &QDialog::accept);
+    connect(this, &QDialog::finished, m_closeTimer, &QTimer::stop);
 }
 
 void FinishedNotice::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     CentreOverParent();
-    m_closeTimer.start();
+    m_closeTimer->start();
 }
 
 void FinishedNotice::CentreOverParent()

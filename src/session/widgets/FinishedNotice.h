@@ -1,7 +1,8 @@
 #pragma once
 
 #include <QDialog>
-#include <QTimer>
+
+class QTimer;
 
 namespace clavora {
 
@@ -22,7 +23,7 @@ protected:
 private:
     void CentreOverParent();
 
-    QTimer m_closeTimer;
+    QTimer* m_closeTimer;
 };
 
 } // namespace clavora

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "session/PanelLayout.h"
 #include "session/widgets/ExerciseFont.h"
 
+#include <QRawFont>
 #include <QWidget>
 
 namespace clavora {
@@ -27,10 +29,12 @@ protected:
 
 private:
     QColor ColourAt(qsizetype index) const;
+    void PaintLine(QPainter& painter, const TargetLine& line, int left) const;
 
     const TargetText& m_target;
     const TypedText& m_typed;
     ExerciseFont m_font;
+    QRawFont m_rawFont;
 };
 
 } // namespace clavora
