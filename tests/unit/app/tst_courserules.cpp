@@ -1,0 +1,123 @@
+#include "app/CourseRules.h"
+#include "app/CourseTable.h"
+#include "app/settings/ValueFormat.h"
+
+#include <QTest>
+
+using namespace clavora;
+using CourseRules::LessonOutcome;
+
+class CourseRulesTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void nextEntry_data()
+    {
+        QTest::addColumn<int>("current");
+        QTest::addColumn<bool>("repeat");
+        QTest::addColumn<float>("skill");
+        QTest::addColumn<QString>("lastStored");
+        QTest::addColumn<int>("incomplete");
+        QTest::addColumn<int>("next");
+        QTest::addRow("skill test goes to the first lesson") << 0 << false << 0.95f << "0.9" << -1 << 1;
+        QTest::addRow("repeat stays") << 6 << true << 0.95f << "0.9" << -1 << 6;
+        QTest::addRow("fast user jumps a section") << 6 << false << 0.85f << "0" << -1 << 9;
+        QTest::addRow("fast user at 26 stops at 28") << 26 << false << 0.85f << "0" << -1 << 28;
+        QTest::addRow("good user leaves out Basics") << 7 << false << 0.75f << "0" << -1 << 9;
+        QTest::addRow("good user at Revision") << 8 << false << 0.75f << "0" << -1 << 9;
+        QTest::addRow("last level 0.6 stored reads above 0.6")
+            << 5 << false << 0.5f << "0.600000000000000" << -1 << 7;
+        QTest::addRow("last level 0.59") << 5 << false << 0.5f << "0.590000000000000" << -1 << 6;
+        QTest::addRow("slow user one by one") << 10 << false << 0.1f << "0.1" << -1 << 11;
+        QTest::addRow("last lesson back to incomplete section") << 28 << false << 0.9f << "0" << 9 << 9;
+        QTest::addRow("last lesson all complete") << 28 << false << 0.9f << "0" << -1 << 28;
+        QTest::addRow("last lesson slow user ends course") << 28 << false << 0.1f << "0" << -1 << 29;
+        QTest::addRow("skill floor is 0.1") << 3 << false << 0.0f << "0" << -1 << 4;
+    }
+
+    void nextEntry()
+    {
+        QFETCH(int, current);
+        QFETCH(bool, repeat);
+        QFETCH(float, skill);
+        QFETCH(QString, lastStored);
+        QFETCH(int, incomplete);
+        QFETCH(int, next);
+        CourseRules::NextEntryInputs in;
+        in.current = current;
+        in.repeatFlag = repeat;
+        in.skillLevel = skill;
+        in.lastSkillLevel = float(ValueFormat::ParseReal(lastStored));
+        in.firstIncompleteSection = [incomplete] { return incomplete; };
+        QCOMPARE(CourseRules::NextCourseEntry(in), next);
+    }
+
+    void firstIncompleteSection_data()
+    {
+        QTest::addColumn<QList<LessonOutcome>>("records");
+        QTest::addColumn<int>("expected");
+        QTest::addRow("nothing stored") << QList<LessonOutcome>{} << 1;
+        QList<LessonOutcome> allButBottom;
+        for (int key : {1001, 1006, 1016, 1020, 1022, 1028})
+            allButBottom.append({QString::number(key), QStringLiteral("Bronze")});
+        QTest::addRow("bottom row missing") << allButBottom << 9;
+        QList<LessonOutcome> all = allButBottom;
+        all.append({QStringLiteral("1011"), QStringLiteral("Diamond")});
+        QTest::addRow("all seven") << all << -1;
+        QList<LessonOutcome> weak = allButBottom;
+        weak.append({QStringLiteral("1011"), QStringLiteral("None")});
+        weak.append({QStringLiteral("1012"), QStringLiteral("Skipped")});
+        QTest::addRow("none and skipped do not count") << weak << 9;
+        QTest::addRow("keypad only") << QList<LessonOutcome>{{QStringLiteral("1025"), QStringLiteral("Gold")}}
+                                     << 1;
+        QTest::addRow("key past the course ignored")
+            << QList<LessonOutcome>{{QStringLiteral("1029"), QStringLiteral("Gold")}} << 1;
+        QTest::addRow("garbage key ignored")
+            << QList<LessonOutcome>{{QStringLiteral("abc"), QStringLiteral("Gold")}} << 1;
+    }
+
+    void firstIncompleteSection()
+    {
+        QFETCH(QList<LessonOutcome>, records);
+        QFETCH(int, expected);
+        QCOMPARE(CourseRules::FirstIncompleteSection(records), expected);
+    }
+
+    void skillLevel_data()
+    {
+        QTest::addColumn<uint>("characters");
+        QTest::addColumn<uint>("errors");
+        QTest::addColumn<uint>("ms");
+        QTest::addColumn<double>("expected");
+        QTest::addRow("100 wpm perfect") << 500u << 0u << 60000u << 1.0;
+        QTest::addRow("50 wpm perfect") << 250u << 0u << 60000u << 0.5;
+        QTest::addRow("fast with errors") << 1000u << 100u << 60000u << 0.9;
+        QTest::addRow("zero time") << 10u << 0u << 0u << 0.0;
+        QTest::addRow("nothing typed") << 0u << 0u << 60000u << 0.0;
+        QTest::addRow("more errors than characters") << 10u << 20u << 60000u << 0.0;
+    }
+
+    void skillLevel()
+    {
+        QFETCH(uint, characters);
+        QFETCH(uint, errors);
+        QFETCH(uint, ms);
+        QFETCH(double, expected);
+        QVERIFY(qAbs(CourseRules::SkillLevelOf(characters, errors, ms) - expected) < 1e-9);
+    }
+
+    void table_hasSectionsAndKinds()
+    {
+        QCOMPARE(int(CourseTable::Entries().size()), 30);
+        QCOMPARE(CourseTable::TitleOf(0), QStringLiteral("Initial Skill Test"));
+        QCOMPARE(CourseTable::At(25).kind, 3);
+        QCOMPARE(CourseTable::At(29).kind, 9);
+        QCOMPARE(CourseTable::FindLessonEntry(QStringLiteral("1013")), 13);
+        QCOMPARE(CourseTable::FindLessonEntry(QStringLiteral("999")), -1);
+        QCOMPARE(CourseTable::At(99).Key(), QStringLiteral("000"));
+    }
+};
+
+QTEST_GUILESS_MAIN(CourseRulesTest)
+#include "tst_courserules.moc"
