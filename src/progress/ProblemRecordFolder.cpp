@@ -5,11 +5,14 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <dirent.h>
 #include <fcntl.h>
 #include <QDir>
-#include <QSaveFile>
+#include <QSet>
+#include <QThreadPool>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -61,12 +64,7 @@ public:
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;
     int Get() const { return m_fd; }
-    bool Close()
-    {
-        const int fd = m_fd;
-        m_fd = -1;
-        return ::close(fd) == 0;
-    }
+    int Release() { return std::exchange(m_fd, -1); }
 
 private:
     int m_fd;
@@ -86,6 +84,47 @@ bool WriteAll(int fd, const QByteArray& bytes)
     }
     return true;
 }
+
+// A record written in full under a hidden name that does not match "*.dat", so a crash before
+// it is renamed leaves no record behind. The file stays open until its data reached the disk.
+class PendingRecord final
+{
+public:
+    PendingRecord(const QString& folder, const QByteArray& bytes)
+        : m_path(QFile::encodeName(folder + u"/.new-record-XXXXXX"_s)),
+          m_file(::mkostemp(m_path.data(), O_CLOEXEC))
+    {
+        m_written = m_file.Get() >= 0 && WriteAll(m_file.Get(), bytes);
+    }
+    ~PendingRecord()
+    {
+        if (!m_published && m_file.Get() >= 0)
+            ::unlink(m_path.constData());
+    }
+    PendingRecord(const PendingRecord&) = delete;
+    PendingRecord& operator=(const PendingRecord&) = delete;
+
+    bool IsWritten() const { return m_written; }
+    const QByteArray& Path() const { return m_path; }
+
+    // The rename already made the record whole for every reader; flushing it to the disk takes
+    // milliseconds, so it happens beside the typing instead of in the middle of a keystroke.
+    void Publish()
+    {
+        m_published = true;
+        const int fd = m_file.Release();
+        QThreadPool::globalInstance()->start([fd] {
+            ::fdatasync(fd);
+            ::close(fd);
+        });
+    }
+
+private:
+    QByteArray m_path;
+    FileDescriptor m_file;
+    bool m_written = false;
+    bool m_published = false;
+};
 
 // Gives a finished temporary file its final name unless that name is taken; the record under
 // an existing name is never overwritten. Falls back to a hard link on file systems that lack
@@ -111,10 +150,18 @@ ProblemRecordFolder::ProblemRecordFolder(QString path) : m_path(std::move(path))
 
 QStringList ProblemRecordFolder::List() const
 {
-    const QDir dir(m_path);
-    QStringList names = dir.entryList(
-        {u"*.dat"_s}, QDir::Files | QDir::Dirs | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot,
-        QDir::Unsorted);
+    // Read straight from the directory: every error looks at all records, and asking for each
+    // entry's type as a filtered listing does would double the system calls.
+    QStringList names;
+    DIR* dir = ::opendir(QFile::encodeName(m_path).constData());
+    if (!dir)
+        return names;
+    while (const dirent* entry = ::readdir(dir)) {
+        const QString name = QFile::decodeName(entry->d_name);
+        if (name.size() > RecordSuffix.size() && name.endsWith(RecordSuffix, Qt::CaseInsensitive))
+            names.append(name);
+    }
+    ::closedir(dir);
     std::sort(names.begin(), names.end(), &ProblemRecordFolder::ListsBefore);
     return names;
 }
@@ -133,9 +180,10 @@ std::optional<ProblemRecord> ProblemRecordFolder::Read(const QString& fileName) 
         qCWarning(lcProblems) << "Not a readable record:" << FilePath(fileName);
         return std::nullopt;
     }
-    QByteArray bytes(ProblemRecord::MaxEncodedSize + 1, Qt::Uninitialized);
+    // One byte more than the size, so a file that grew since fstat is noticed as oversized.
+    QByteArray bytes(static_cast<qsizetype>(status.st_size) + 1, Qt::Uninitialized);
     qsizetype total = 0;
-    while (total < bytes.size()) {
+    while (total < status.st_size) {
         const ssize_t n = ::read(file.Get(), bytes.data() + total, static_cast<size_t>(bytes.size() - total));
         if (n < 0 && errno == EINTR)
             continue;
@@ -154,46 +202,49 @@ std::optional<ProblemRecord> ProblemRecordFolder::Read(const QString& fileName) 
 
 QString ProblemRecordFolder::Add(const ProblemRecord& record) const
 {
+    return Add(record, List());
+}
+
+QString ProblemRecordFolder::Add(const ProblemRecord& record, const QStringList& listed) const
+{
     if (!QDir().mkpath(m_path))
         return QString();
-    // The temporary name does not match "*.dat", so a crash before the rename leaves no record.
-    QByteArray temporaryPath = QFile::encodeName(m_path + u"/.new-record-XXXXXX"_s);
-    FileDescriptor file(::mkostemp(temporaryPath.data(), O_CLOEXEC));
-    if (file.Get() < 0) {
-        qCWarning(lcProblems) << "Cannot create a record in" << m_path;
+    PendingRecord pending(m_path, record.Encode());
+    if (!pending.IsWritten()) {
+        qCWarning(lcProblems) << "Cannot write a record in" << m_path;
         return QString();
     }
-    const bool written = WriteAll(file.Get(), record.Encode()) && ::fdatasync(file.Get()) == 0;
-    if (!file.Close() || !written) {
-        ::unlink(temporaryPath.constData());
-        return QString();
-    }
-
-    const QStringList existing = List();
-    QString created;
-    // Bounded: every existing name can block at most one number.
-    for (qsizetype number = 1; number <= existing.size() + 1 && created.isEmpty(); ++number) {
+    // Numbers already listed are passed over without a try; a name taken since the listing is
+    // refused by the rename. Bounded: every name can block at most one number.
+    QSet<qint64> taken;
+    for (const QString& name : listed)
+        taken.insert(RecordNumber(name));
+    const qint64 attempts = 2 * (listed.size() + 1);
+    for (qint64 number = 1, tried = 0; tried < attempts; ++number) {
+        if (taken.contains(number))
+            continue;
+        ++tried;
         const QString name = QString::number(number) + RecordSuffix;
         int error = 0;
-        if (RenameNoReplace(temporaryPath, QFile::encodeName(FilePath(name)), error))
-            created = name;
-        else if (error != EEXIST)
+        if (RenameNoReplace(pending.Path(), QFile::encodeName(FilePath(name)), error)) {
+            pending.Publish();
+            return name;
+        }
+        if (error != EEXIST)
             break;
     }
-    if (created.isEmpty()) {
-        qCWarning(lcProblems) << "No free record number in" << m_path;
-        ::unlink(temporaryPath.constData());
-    }
-    return created;
+    qCWarning(lcProblems) << "No free record number in" << m_path;
+    return QString();
 }
 
 bool ProblemRecordFolder::Replace(const QString& fileName, const ProblemRecord& record) const
 {
-    QSaveFile file(FilePath(fileName));
-    if (!file.open(QIODevice::WriteOnly))
+    PendingRecord pending(m_path, record.Encode());
+    if (!pending.IsWritten() ||
+        ::rename(pending.Path().constData(), QFile::encodeName(FilePath(fileName)).constData()) != 0)
         return false;
-    file.write(record.Encode());
-    return file.commit();
+    pending.Publish();
+    return true;
 }
 
 bool ProblemRecordFolder::Remove(const QString& fileName) const

@@ -29,6 +29,8 @@ public:
     // Writes the record under the first free number, creating the folder when missing. Returns
     // the new file name, or an empty text when no file could be created.
     QString Add(const ProblemRecord& record) const;
+    // The same with the folder's listing at hand, which saves reading the folder again.
+    QString Add(const ProblemRecord& record, const QStringList& listed) const;
     // Replaces an existing record file whole.
     bool Replace(const QString& fileName, const ProblemRecord& record) const;
     bool Remove(const QString& fileName) const;

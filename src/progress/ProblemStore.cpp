@@ -94,7 +94,10 @@ bool ProblemStore::AddProblemWord(const QString& word, qint64 epochSeconds) cons
         listed.append({fileName, record ? std::optional(AgeOrder(*record)) : std::nullopt});
     }
 
-    const QString added = m_words.Add(NewRecord(names::Word, stripped, epochSeconds));
+    QStringList remaining;
+    for (const Listed& entry : listed)
+        remaining.append(entry.fileName);
+    const QString added = m_words.Add(NewRecord(names::Word, stripped, epochSeconds), remaining);
     if (added.isEmpty())
         return false;
     const qint64 now = ProblemTimeOrder(FormatProblemTime(epochSeconds)).value_or(0);
