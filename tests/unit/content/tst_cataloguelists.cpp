@@ -1,0 +1,243 @@
+#include "content/ExerciseCatalogue.h"
+#include "content/WordList.h"
+#include "platform/ResourceStore.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace clavora;
+
+namespace {
+
+// The embedded resources, with one catalogue replaced by the given text (or removed when null).
+TextResourceReader ReplacingResource(int number, const QString& text)
+{
+    return [number, text](int requested) -> std::optional<QString> {
+        if (requested != number)
+            return ResourceStore::Text(requested);
+        if (text.isNull())
+            return std::nullopt;
+        return text;
+    };
+}
+
+QString Lesson(const QString& id, const QString& extra = QString())
+{
+    return u"<lesson><id>"_s + id + u"</id><title>T"_s + id + u"</title><description>D</description>"_s +
+           extra + u"</lesson>"_s;
+}
+
+QString Practice(const QString& id, const QString& bodyType, const QString& extra = QString())
+{
+    return u"<practice><id>"_s + id + u"</id><category>C</category><title>P"_s + id +
+           u"</title><bodytype>"_s + bodyType + u"</bodytype>"_s + extra + u"</practice>"_s;
+}
+
+// "key:ordinal" of every entry, in list order.
+template <typename Entry> QStringList Outline(const CatalogueList<Entry>& list)
+{
+    QStringList outline;
+    for (const Entry& entry : list)
+        outline << entry.Key() + u':' + QString::number(entry.Ordinal());
+    return outline;
+}
+
+} // namespace
+
+class TestCatalogueLists final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void lessons_followTheAcceptanceRules_data()
+    {
+        QTest::addColumn<QString>("xml");
+        QTest::addColumn<bool>("loaded");
+        QTest::addColumn<QStringList>("outline");
+        QTest::newRow("one valid lesson")
+            << u"<lessons>"_s + Lesson(u"1001"_s) + u"</lessons>"_s << true << QStringList{u"1001:1"_s};
+        QTest::newRow("repeated id: first stays, counter holds")
+            << u"<lessons>"_s + Lesson(u"1001"_s) + Lesson(u"1001"_s) + Lesson(u"1002"_s) + u"</lessons>"_s
+            << true << QStringList{u"1001:1"_s, u"1002:2"_s};
+        QTest::newRow("missing description dropped")
+            << u"<lessons><lesson><id>1001</id><title>T</title></lesson>"_s + Lesson(u"1002"_s) +
+                   u"</lessons>"_s
+            << true << QStringList{u"1002:1"_s};
+        QTest::newRow("empty title dropped")
+            << u"<lessons><lesson><id>1001</id><title></title><description>D</description></lesson></lessons>"_s
+            << false << QStringList{};
+        QTest::newRow("id without text resource dropped")
+            << u"<lessons>"_s + Lesson(u"4242"_s) + Lesson(u"abc"_s) + Lesson(u"1003"_s) + u"</lessons>"_s
+            << true << QStringList{u"1003:1"_s};
+        QTest::newRow("other elements ignored")
+            << u"<lessons><!-- c --><practice/>"_s + Lesson(u"1001"_s) + u"<x>1</x></lessons>"_s << true
+            << QStringList{u"1001:1"_s};
+        QTest::newRow("no root") << u"<lesson-list>"_s + Lesson(u"1001"_s) + u"</lesson-list>"_s << false
+                                 << QStringList{};
+        QTest::newRow("parse error") << u"<lessons>"_s + Lesson(u"1001"_s) << false << QStringList{};
+        QTest::newRow("empty text") << QString(u""_s) << false << QStringList{};
+        QTest::newRow("missing resource") << QString() << false << QStringList{};
+    }
+    void lessons_followTheAcceptanceRules()
+    {
+        QFETCH(QString, xml);
+        QFETCH(bool, loaded);
+        QFETCH(QStringList, outline);
+        ExerciseCatalogue catalogue(m_dir.path(), ReplacingResource(LessonEntry::Format.resource, xml));
+        QCOMPARE(catalogue.LoadLessons(), loaded);
+        QCOMPARE(Outline(catalogue.Lessons()), outline);
+    }
+
+    void lessonFields_areRead()
+    {
+        const QString xml =
+            u"<lessons>"_s + Lesson(u"1001"_s, u"<difficulty>3</difficulty>"_s) +
+            Lesson(u"1002"_s, u"<difficulty>x</difficulty><introduced_keys>&amp;q</introduced_keys>"_s) +
+            u"</lessons>"_s;
+        ExerciseCatalogue catalogue(m_dir.path(), ReplacingResource(LessonEntry::Format.resource, xml));
+        QVERIFY(catalogue.LoadLessons());
+        const LessonEntry* first = catalogue.Lessons().Find(1001);
+        QVERIFY(first);
+        QCOMPARE(first->Difficulty(), 3);
+        QCOMPARE(first->IntroducedKeys(), QString());
+        QCOMPARE(first->Description(), u"D"_s);
+        QCOMPARE(first->Text(), ResourceStore::Text(1001).value());
+        QVERIFY(first->IsLoaded());
+        const LessonEntry* second = catalogue.Lessons().Find(u"1002"_s);
+        QCOMPARE(second->Difficulty(), 0);
+        QCOMPARE(second->IntroducedKeys(), u"&q"_s);
+        QVERIFY(!catalogue.Lessons().Find(1003));
+    }
+
+    void practices_followTheAcceptanceRules_data()
+    {
+        QTest::addColumn<QString>("entries");
+        QTest::addColumn<QStringList>("outline");
+        QTest::addColumn<QList<int>>("userTypes");
+        QTest::newRow("usertype missing, empty, given, out of range")
+            << Practice(u"4000"_s, u"Resource"_s) + Practice(u"4001"_s, u"Resource"_s, u"<usertype/>"_s) +
+                   Practice(u"4002"_s, u"Resource"_s, u"<usertype>7</usertype>"_s) +
+                   Practice(u"4003"_s, u"Resource"_s, u"<usertype>300</usertype>"_s)
+            << QStringList{u"4000:1"_s, u"4001:2"_s, u"4002:3"_s, u"4003:4"_s}
+            << QList<int>{255, 255, 7, 255};
+        QTest::newRow("body type compared with case")
+            << Practice(u"4000"_s, u"resource"_s) + Practice(u"4001"_s, u"RANDOMNUMBERS"_s) +
+                   Practice(u"4002"_s, u"Resource"_s)
+            << QStringList{u"4002:1"_s} << QList<int>{255};
+        QTest::newRow("body type missing or unknown")
+            << u"<practice><id>4000</id><category>C</category><title>T</title></practice>"_s +
+                   Practice(u"4001"_s, u"Poem"_s) + Practice(u"4002"_s, u""_s) +
+                   Practice(u"4003"_s, u"Resource"_s)
+            << QStringList{u"4003:1"_s} << QList<int>{255};
+        QTest::newRow("generated body types need no resource")
+            << Practice(u"77777"_s, u"RandomWordsMixed"_s) + Practice(u"77778"_s, u"ReviseProblemChars"_s) +
+                   Practice(u"77779"_s, u"Resource"_s)
+            << QStringList{u"77777:1"_s, u"77778:2"_s} << QList<int>{255, 255};
+        QTest::newRow("missing category")
+            << u"<practice><id>4000</id><title>T</title><bodytype>Resource</bodytype></practice>"_s
+            << QStringList{} << QList<int>{};
+    }
+    void practices_followTheAcceptanceRules()
+    {
+        QFETCH(QString, entries);
+        QFETCH(QStringList, outline);
+        QFETCH(QList<int>, userTypes);
+        ExerciseCatalogue catalogue(m_dir.path(),
+                                    ReplacingResource(PracticeEntry::Format.resource,
+                                                      u"<practices>"_s + entries + u"</practices>"_s));
+        QCOMPARE(catalogue.LoadPractices(), !outline.isEmpty());
+        QCOMPARE(Outline(catalogue.Practices()), outline);
+        QList<int> actualUserTypes;
+        for (const PracticeEntry& practice : catalogue.Practices())
+            actualUserTypes << practice.UserType();
+        QCOMPARE(actualUserTypes, userTypes);
+    }
+
+    void longIds_areCutToTheFixedField()
+    {
+        const QString longId = QString(300, u'9');
+        const QString xml = u"<practices>"_s + Practice(longId, u"RandomNumbers"_s) +
+                            Practice(longId.left(259) + u"12"_s, u"RandomNumbers"_s) + u"</practices>"_s;
+        ExerciseCatalogue catalogue(m_dir.path(), ReplacingResource(PracticeEntry::Format.resource, xml));
+        QVERIFY(catalogue.LoadPractices());
+        // Both ids cut to the same 259 characters: the second is a repeat.
+        QCOMPARE(catalogue.Practices().Count(), 1);
+        QCOMPARE(catalogue.Practices().At(0)->Key(), longId.left(259));
+        QCOMPARE(catalogue.Practices().At(0)->ExerciseKey(), 0);
+    }
+
+    void reloading_replacesTheEntries()
+    {
+        ExerciseCatalogue catalogue(m_dir.path());
+        QVERIFY(catalogue.LoadSpeedTests());
+        QVERIFY(catalogue.LoadSpeedTests());
+        QCOMPARE(catalogue.SpeedTests().Count(), 19);
+        QCOMPARE(catalogue.SpeedTests().At(18)->Ordinal(), 19);
+    }
+
+    void speedTests_needKeyTitleAndText()
+    {
+        const QString xml = u"<speedtests><speedtest><key>300</key><title>A</title><bodytype>x</bodytype>"
+                            "</speedtest><speedtest><key>301</key></speedtest><speedtest><key>9</key><title>B"
+                            "</title></speedtest><speedtest><key>302</key><title>C</title></speedtest>"
+                            "</speedtests>"_s;
+        ExerciseCatalogue catalogue(m_dir.path(), ReplacingResource(SpeedTestEntry::Format.resource, xml));
+        QVERIFY(catalogue.LoadSpeedTests());
+        QCOMPARE(Outline(catalogue.SpeedTests()), (QStringList{u"300:1"_s, u"302:2"_s}));
+    }
+
+    void dictations_areReadFromAttributes()
+    {
+        ExerciseCatalogue catalogue(m_dir.path());
+        DictationList dictations;
+        QVERIFY(catalogue.LoadDictations(dictations));
+        QCOMPARE(dictations.Count(), 6);
+        QCOMPARE(dictations.At(0)->Key(), u"800"_s);
+        QVERIFY(dictations.At(0)->Title().startsWith(u"Dict1 - "_s));
+        QCOMPARE(dictations.At(5)->Description(), u"An exercise in transcribing medical communication."_s);
+    }
+
+    void wordList_splitsLines_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("words");
+        QTest::newRow("CR LF") << u"a\r\nb\r\n"_s << QStringList{u"a"_s, u"b"_s};
+        QTest::newRow("LF CR and lone breaks")
+            << u"a\n\rb\rc\nd"_s << QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s};
+        QTest::newRow("empty lines") << u"\r\n\r\na\n\n\nb\r\n"_s << QStringList{u"a"_s, u"b"_s};
+        QTest::newRow("nothing") << u""_s << QStringList{};
+        QTest::newRow("long word cut") << QString(300, u'w') << QStringList{QString(259, u'w')};
+    }
+    void wordList_splitsLines()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, words);
+        QCOMPARE(SplitWordList(text), words);
+    }
+
+    void previewText_keepsTheFirstHundredLines_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("preview");
+        QStringList lines;
+        for (int i = 1; i <= 150; ++i)
+            lines << QString::number(i);
+        QTest::newRow("150 lines") << lines.join(u"\r\n"_s) << lines.mid(0, 100).join(u"\r\n"_s) + u"\r\n"_s;
+        QTest::newRow("LF and CR lines") << u"a\nb\rc"_s << u"a\r\nb\r\nc\r\n"_s;
+        QTest::newRow("blank lines kept") << u"a\r\n\r\nb\r\n"_s << u"a\r\n\r\nb\r\n"_s;
+        QTest::newRow("empty") << u""_s << u""_s;
+    }
+    void previewText_keepsTheFirstHundredLines()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, preview);
+        QCOMPARE(CatalogueEntry::BuildPreviewText(text), preview);
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+QTEST_GUILESS_MAIN(TestCatalogueLists)
+#include "tst_cataloguelists.moc"
