@@ -10,7 +10,7 @@
 
 namespace clavora {
 
-Q_LOGGING_CATEGORY(lcSoundEvents, "clavora.audio.soundevents")
+Q_LOGGING_CATEGORY(lcSoundEvents, "clavora.audio.soundevents", QtWarningMsg)
 
 namespace {
 

@@ -2,6 +2,7 @@
 
 namespace clavora {
 
-Q_LOGGING_CATEGORY(lcSound, "clavora.sound")
+// Quiet unless asked for (QT_LOGGING_RULES): a machine without sound would log every error key.
+Q_LOGGING_CATEGORY(lcSound, "clavora.sound", QtWarningMsg)
 
 } // namespace clavora
