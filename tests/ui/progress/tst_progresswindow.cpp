@@ -1,0 +1,98 @@
+#include "gui/ProgressWindow.h"
+#include "TestClock.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+using namespace clavora;
+
+class TestProgressWindow final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void quickLoad_neverShowsTheWindow()
+    {
+        test::TestClock clock;
+        ProgressWindow window(clock, u"Clavora"_s);
+        window.SetStatus(u"Loading lessons..."_s);
+        clock.Advance(ProgressWindow::ShowDelayMs - 1);
+        window.SetFraction(3.0 / 7.0);
+        QVERIFY(!window.isVisible());
+        QCOMPARE(window.StatusText(), u"Loading lessons..."_s);
+        QCOMPARE(window.ProgressValue(), 429);
+        window.Finish();
+        QVERIFY(!window.isVisible());
+    }
+
+    void slowLoad_showsTheWindowAfterTheDelay()
+    {
+        test::TestClock clock;
+        ProgressWindow window(clock, u"Clavora"_s);
+        window.SetStatus(u"Loading word list..."_s);
+        QVERIFY(!window.isVisible());
+        clock.Advance(ProgressWindow::ShowDelayMs);
+        window.SetFraction(1.0);
+        QVERIFY(window.isVisible());
+        QVERIFY(window.isModal());
+        QCOMPARE(window.windowTitle(), u"Clavora"_s);
+        QCOMPARE(window.ProgressValue(), ProgressWindow::ProgressSteps);
+        window.SetFraction(7.5);
+        QCOMPARE(window.ProgressValue(), ProgressWindow::ProgressSteps);
+        window.Finish();
+        QVERIFY(!window.isVisible());
+    }
+
+    void errors_areShownTogetherAtTheEnd()
+    {
+        test::TestClock clock;
+        ProgressWindow window(clock, u"Clavora"_s);
+        window.ReportError(u"Error loading lessons."_s);
+        window.ReportError(u"Error loading speed tests."_s);
+        QCOMPARE(window.Errors().size(), 2);
+        QString shownTitle;
+        QString shownText;
+        QTimer::singleShot(0, this, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            shownTitle = box->windowTitle();
+            shownText = box->text();
+            box->accept();
+        });
+        window.Finish();
+        QCOMPARE(shownTitle, u"Clavora"_s);
+        QCOMPARE(shownText, u"Error loading lessons.\nError loading speed tests."_s);
+    }
+
+    void cancel_isOnlyOfferedWhenAsked()
+    {
+        test::TestClock clock;
+        clock.Advance(0);
+        ProgressWindow fixed(clock, u"Clavora"_s);
+        clock.Advance(ProgressWindow::ShowDelayMs);
+        fixed.SetStatus(u"x"_s);
+        QVERIFY(fixed.findChildren<QPushButton*>().isEmpty());
+        QTest::keyClick(&fixed, Qt::Key_Escape);
+        QVERIFY(!fixed.IsCancelled());
+        QVERIFY(fixed.isVisible());
+
+        ProgressWindow cancellable(clock, u"Clavora"_s, true);
+        clock.Advance(ProgressWindow::ShowDelayMs);
+        QVERIFY(!cancellable.IsCancelled());
+        QVERIFY(cancellable.isVisible());
+        auto* cancel = cancellable.findChild<QPushButton*>();
+        QVERIFY(cancel);
+        QTest::mouseClick(cancel, Qt::LeftButton);
+        QVERIFY(cancellable.IsCancelled());
+        fixed.Finish();
+        cancellable.Finish();
+    }
+};
+
+QTEST_MAIN(TestProgressWindow)
+#include "tst_progresswindow.moc"
