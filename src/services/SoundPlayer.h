@@ -26,7 +26,7 @@ public:
     // Whenever a stream that was open is stopped: by Stop, by a new Play, or after the sound ended.
     virtual void PlaybackStopped() {}
     // Part of the listener interface other sound users share; the player never calls it.
-    virtual void PlaybackPositionChanged() {}
+    virtual void PlaybackReserved() {}
     virtual void PlaybackPaused() {}
     // The sound has played to its end; PlaybackStopped follows at once.
     virtual void PlaybackEndOfData() {}

@@ -57,7 +57,7 @@ class RecordingListener final : public SoundPlayerListener
 public:
     void PlaybackStarted() override { Record(u"started"_s); }
     void PlaybackStopped() override { Record(u"stopped"_s); }
-    void PlaybackPositionChanged() override { Record(u"position"_s); }
+    void PlaybackReserved() override { Record(u"reserved"_s); }
     void PlaybackPaused() override { Record(u"paused"_s); }
     void PlaybackEndOfData() override { Record(u"end"_s); }
 
