@@ -9,12 +9,16 @@ namespace clavora {
 
 namespace {
 
-// The keyboard layout gives at most two units for one key; anything after a NUL is not typed.
+// The keyboard layout gives at most two units for one key; anything from a NUL on is not typed.
+// The Delete key's DEL is no character either.
 QStringView TypedUnits(QStringView layoutText)
 {
     QStringView units = layoutText.left(2);
-    const qsizetype nul = units.indexOf(QChar(u'\0'));
-    return nul < 0 ? units : units.left(nul);
+    for (qsizetype i = 0; i < units.size(); ++i) {
+        if (units.at(i) == u'\0' || units.at(i) == u'\x7f')
+            return units.left(i);
+    }
+    return units;
 }
 
 } // namespace

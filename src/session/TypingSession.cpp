@@ -1,6 +1,7 @@
 #include "session/TypingSession.h"
 
 #include "platform/Clock.h"
+#include "platform/KeyCodes.h"
 #include "session/SessionHost.h"
 #include "session/WordSeparators.h"
 
@@ -162,7 +163,8 @@ void TypingSession::OnFinishedNoticeClosed()
 bool TypingSession::HandleTypingKey(int virtualKey, const QString& layoutText)
 {
     const int kind = m_host.Kind();
-    if (kind == Kind::None || kind == Kind::Dictation)
+    // Escape belongs to the window (it pauses games and closes popups), never to the exercise.
+    if (kind == Kind::None || kind == Kind::Dictation || virtualKey == VkEscape)
         return false;
     m_host.StartTimer(Timer::TypedLine, TypedLineTimerMs);
     if (m_host.State() != State::Typing)

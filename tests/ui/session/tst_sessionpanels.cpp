@@ -89,7 +89,6 @@ private slots:
     void targetPanel_wrapsLongLineInsideBlock();
     void targetPanel_scrollsWhenPositionReachesLastLines();
     void targetPanel_disabledIsShadedEnabledIsFramed();
-    void targetPanel_emptyTextPaintsBlank();
     void typedStrip_showsWrongCharactersWhiteOnRed();
     void typedStrip_showsOnlyCurrentLine();
     void typedStrip_windowOntoLongLine();
@@ -266,16 +265,6 @@ void SessionPanelsTest::targetPanel_disabledIsShadedEnabledIsFramed()
     image = Paint(panel);
     QVERIFY(!IsInk(image.pixel(5, 5), Ink::White));
     QVERIFY(!IsInk(image.pixel(0, 0), Ink::Dark));
-}
-
-void SessionPanelsTest::targetPanel_emptyTextPaintsBlank()
-{
-    TargetText target;
-    TypedText typed(target);
-    TargetPanel panel(target, typed);
-    panel.resize(300, 100);
-    const QImage image = Paint(panel);
-    QCOMPARE(CountInk(image, QRect(1, 1, 298, 98), Ink::Dark), 0);
 }
 
 void SessionPanelsTest::typedStrip_showsWrongCharactersWhiteOnRed()

@@ -13,14 +13,10 @@ class SessionFiguresTest : public QObject
 private slots:
     void figures_data();
     void figures();
-    void zeroCounters_keepsExerciseKey();
     void clockText_byFormat_data();
     void clockText_byFormat();
-    void countdownSetUp_choosesFormatByLength_data();
-    void countdownSetUp_choosesFormatByLength();
     void countUp_leavesPausesOut();
     void countdown_resumesFromRemainingTime();
-    void tick_onlyInWholeSecondFormats();
 };
 
 void SessionFiguresTest::figures_data()
@@ -62,17 +58,6 @@ void SessionFiguresTest::figures()
     QCOMPARE(result.AccuracyPercent() + 1.0, accuracy + 1.0);
 }
 
-void SessionFiguresTest::zeroCounters_keepsExerciseKey()
-{
-    ExerciseResult result{1234, 56, 7, 8, 1001};
-    result.ZeroCounters();
-    QCOMPARE(result.durationMs, 0u);
-    QCOMPARE(result.characters, 0u);
-    QCOMPARE(result.corrections, 0u);
-    QCOMPARE(result.errors, 0u);
-    QCOMPARE(result.exerciseKey, 1001u);
-}
-
 void SessionFiguresTest::clockText_byFormat_data()
 {
     QTest::addColumn<int>("format");
@@ -104,25 +89,6 @@ void SessionFiguresTest::clockText_byFormat()
     clock.SetMilliseconds(ms);
     QTEST(clock.Text(), "text");
     QTEST(clock.TextWidth(), "width");
-}
-
-void SessionFiguresTest::countdownSetUp_choosesFormatByLength_data()
-{
-    QTest::addColumn<int>("seconds");
-    QTest::addColumn<QString>("text");
-    QTest::addRow("one minute") << 60 << "01:00";
-    QTest::addRow("just under an hour") << 3599 << "59:59";
-    QTest::addRow("one hour") << 3600 << " 1:00:00";
-    QTest::addRow("ninety minutes") << 5400 << " 1:30:00";
-}
-
-void SessionFiguresTest::countdownSetUp_choosesFormatByLength()
-{
-    QFETCH(int, seconds);
-    ExerciseClock clock;
-    clock.SetUpCountdown(seconds);
-    QVERIFY(clock.IsCountdown());
-    QTEST(clock.Text(), "text");
 }
 
 void SessionFiguresTest::countUp_leavesPausesOut()
@@ -157,18 +123,6 @@ void SessionFiguresTest::countdown_resumesFromRemainingTime()
     QCOMPARE(clock.CountdownTotal(), 35);
     clock.TickClock(2036);
     QCOMPARE(clock.ShownSeconds(), -1);
-}
-
-void SessionFiguresTest::tick_onlyInWholeSecondFormats()
-{
-    ExerciseClock clock;
-    clock.SetFormat(ExerciseClock::Format::Milliseconds);
-    clock.StartClock(100);
-    clock.TickClock(150);
-    QCOMPARE(clock.Seconds(), 0);
-    clock.SetFormat(ExerciseClock::Format::Seconds);
-    clock.TickClock(150);
-    QCOMPARE(clock.Seconds(), 50);
 }
 
 QTEST_GUILESS_MAIN(SessionFiguresTest)

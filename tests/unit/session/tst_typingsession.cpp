@@ -108,12 +108,9 @@ private slots:
     void forcedCorrections_endOnlyWhenLastIsRight();
     void twoUnitKeyOnLastCharacter_stillEnds();
     void wrongKey_reportsExpectedCharacterAndWord();
-    void mistypedLineEnd_reportsLineFeed();
     void speedTest_endsAtLimitWithFigures();
     void pause_addsNothingToDurationOrClock();
     void countdownResume_restartsLimitWithRemainingTime();
-    void limitTimer_ignoredWhenNotTyping();
-    void dictationShown_noLimitTimer();
     void stop_zeroesCounters();
     void leavingPreparing_setsUpClock_data();
     void leavingPreparing_setsUpClock();
@@ -162,18 +159,22 @@ void TypingSessionTest::Type(const QString& keys, qint64 msPerKey)
 void TypingSessionTest::firstKey_startsClockAndTiming_data()
 {
     QTest::addColumn<int>("kind");
+    QTest::addColumn<bool>("dictationShown");
     QTest::addColumn<int>("limitMs"); // -1: no limit timer
-    QTest::addRow("lesson") << int(Kind::Lesson) << -1;
-    QTest::addRow("practice") << int(Kind::Practice) << -1;
-    QTest::addRow("skill test") << int(Kind::SkillTest) << 30000;
-    QTest::addRow("speed test") << int(Kind::SpeedTest) << 60000;
-    QTest::addRow("custom speed test") << int(Kind::CustomSpeedTest) << 60000;
+    QTest::addRow("lesson") << int(Kind::Lesson) << false << -1;
+    QTest::addRow("practice") << int(Kind::Practice) << false << -1;
+    QTest::addRow("skill test") << int(Kind::SkillTest) << false << 30000;
+    QTest::addRow("speed test") << int(Kind::SpeedTest) << false << 60000;
+    QTest::addRow("custom speed test") << int(Kind::CustomSpeedTest) << false << 60000;
+    QTest::addRow("speed test, dictation view shown") << int(Kind::SpeedTest) << true << -1;
 }
 
 void TypingSessionTest::firstKey_startsClockAndTiming()
 {
     QFETCH(int, kind);
     QFETCH(int, limitMs);
+    QFETCH(bool, dictationShown);
+    m_host->dictationShown = dictationShown;
     Begin(kind, u"Abc"_s);
     QVERIFY(!m_session->IsStarted());
     QVERIFY(!m_host->timers.contains(Timer::Clock));
@@ -206,6 +207,12 @@ void TypingSessionTest::keys_notTakenOutsideTyping()
     QVERIFY(m_host->timers.contains(Timer::TypedLine)); // the strip still refreshes
     QVERIFY(!m_session->IsStarted());
     QCOMPARE(m_session->Typed().Position(), 0);
+
+    m_host->SetState(Typing, Kind::Keep);
+    QVERIFY(!m_session->HandleTypingKey(VkEscape, u"\x1b"_s));
+    QVERIFY(!m_session->IsStarted());
+    QVERIFY(m_session->HandleTypingKey(VkTab, u"\t"_s)); // a generated practice starts with a tab
+    QCOMPARE(m_session->Result().errors, 1u);
 
     m_host->kind = Kind::Dictation;
     m_host->state = Typing;
@@ -278,14 +285,12 @@ void TypingSessionTest::wrongKey_reportsExpectedCharacterAndWord()
     QCOMPARE(m_host->errors.size(), 2);
     QCOMPARE(m_host->errors.last().word, QString()); // "fox" is too short
     QCOMPARE(m_host->errors.last().playSound, false);
-}
 
-void TypingSessionTest::mistypedLineEnd_reportsLineFeed()
-{
+    // A mistyped line end expects the line feed.
+    m_host->SetState(Idle, Kind::Keep);
     Begin(Kind::Lesson, u"ab\r\ncd"_s);
     Type(u"abx"_s);
-    QCOMPARE(m_host->errors.size(), 1);
-    QCOMPARE(m_host->errors.first().expected, QChar(u'\n'));
+    QCOMPARE(m_host->errors.last().expected, QChar(u'\n'));
 }
 
 void TypingSessionTest::speedTest_endsAtLimitWithFigures()
@@ -354,27 +359,11 @@ void TypingSessionTest::countdownResume_restartsLimitWithRemainingTime()
     m_host->SetState(Paused, Kind::Keep);
     QVERIFY(!m_host->timers.contains(Timer::Limit));
     QCOMPARE(m_session->VisibleClock().Text(), u"01:50"_s);
+    m_session->OnLimitTimer(); // a late tick while paused changes nothing
+    QCOMPARE(m_host->state, int(Paused));
     m_clock.Advance(500000);
     m_host->SetState(Typing, Kind::Keep);
     QCOMPARE(m_host->timers.value(Timer::Limit), 110000);
-}
-
-void TypingSessionTest::limitTimer_ignoredWhenNotTyping()
-{
-    Begin(Kind::SpeedTest, u"text"_s);
-    Type(u"t"_s);
-    m_host->SetState(Paused, Kind::Keep);
-    m_session->OnLimitTimer();
-    QCOMPARE(m_host->state, int(Paused));
-}
-
-void TypingSessionTest::dictationShown_noLimitTimer()
-{
-    m_host->dictationShown = true;
-    Begin(Kind::SpeedTest, u"text"_s);
-    Type(u"t"_s);
-    QVERIFY(!m_host->timers.contains(Timer::Limit));
-    QVERIFY(m_host->timers.contains(Timer::Clock));
 }
 
 void TypingSessionTest::stop_zeroesCounters()
@@ -410,6 +399,8 @@ void TypingSessionTest::leavingPreparing_setsUpClock_data()
     QTest::addColumn<QString>("text");
     QTest::addRow("skill test") << int(Kind::SkillTest) << 600 << true << "00:30";
     QTest::addRow("speed test") << int(Kind::SpeedTestAlt) << 300 << true << "05:00";
+    QTest::addRow("just under an hour") << int(Kind::SpeedTest) << 3599 << true << "59:59";
+    QTest::addRow("stored zero: a minute") << int(Kind::SpeedTest) << 0 << true << "01:00";
     QTest::addRow("hour-long speed test") << int(Kind::CustomSpeedTest) << 3600 << true << " 1:00:00";
     QTest::addRow("lesson") << int(Kind::Lesson) << 300 << false << " 0:00:00";
     QTest::addRow("keypad lesson") << int(Kind::KeypadLesson) << 300 << false << " 0:00:00";
