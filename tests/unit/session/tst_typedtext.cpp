@@ -111,7 +111,8 @@ void TypedTextTest::acceptKey_followsTypingRules_data()
         << "A. B"
         << "A.   " << false << true << "A.  " << 1 << 0 << 0 << false;
     QTest::addRow("backspace forgives the next extra space again")
-        << "A. B" << "A.   \b " << false << true << "A. " << 1 << 1 << 0 << true;
+        << "A. B"
+        << "A.   \b " << false << true << "A. " << 1 << 1 << 0 << true;
     QTest::addRow("correction counted once") << "abc"
                                              << "a\ba\ba" << false << false << "a" << 0 << 1 << 0 << true;
     QTest::addRow("backspace over right key corrects")
