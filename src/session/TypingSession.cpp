@@ -3,6 +3,7 @@
 #include "platform/Clock.h"
 #include "platform/KeyCodes.h"
 #include "session/SessionHost.h"
+#include "session/SessionLog.h"
 #include "session/WordSeparators.h"
 
 #include <algorithm>
@@ -156,8 +157,12 @@ void TypingSession::EnterCompleted()
 
 void TypingSession::OnFinishedNoticeClosed()
 {
-    if (m_host.State() == State::Completed)
-        m_host.SetState(State::Results, Kind::Keep);
+    if (m_host.State() != State::Completed) {
+        qCDebug(lcSession) << "Finished notice closed in state" << m_host.State()
+                           << "- results already under way";
+        return;
+    }
+    m_host.SetState(State::Results, Kind::Keep);
 }
 
 bool TypingSession::HandleTypingKey(int virtualKey, const QString& layoutText)
