@@ -56,8 +56,8 @@ private slots:
     void badRecord_readFailsButIsNeverChangedOrDeleted();
     void readEntry_outOfRangeFails();
     void missingFolders_readAsEmpty();
+    void unwritableFolder_failsWithoutLooping();
 
-    void clear_deletesEveryRecord();
     void clear_reportsFailureWhenARecordStays();
     void clearCommand_asksUnlessConfirmed_data();
     void clearCommand_asksUnlessConfirmed();
@@ -346,18 +346,14 @@ void TestProblemStore::missingFolders_readAsEmpty()
     QCOMPARE(store.CountProblemChars(), 1);
 }
 
-void TestProblemStore::clear_deletesEveryRecord()
+void TestProblemStore::unwritableFolder_failsWithoutLooping()
 {
     ProblemTestFolder folder;
+    QVERIFY(folder.Plant(QString(), u"ProblemChars"_s, "a file where the folder belongs"));
     const ProblemStore store(folder.Path());
-    QVERIFY(store.AddProblemChar(u"a"_s, Noon));
-    QVERIFY(store.AddProblemWord(u"alpha"_s, Noon));
-    QVERIFY(folder.Plant(Chars, u"7.dat"_s, "%G1"));
-    QVERIFY(store.ClearProblemChars());
+    QVERIFY(!store.AddProblemChar(u"a"_s, Noon));
     QCOMPARE(store.CountProblemChars(), 0);
-    QCOMPARE(store.CountProblemWords(), 1);
-    QVERIFY(store.ClearProblemWords());
-    QCOMPARE(store.CountProblemWords(), 0);
+    QVERIFY(store.AddProblemWord(u"alpha"_s, Noon));
 }
 
 void TestProblemStore::clear_reportsFailureWhenARecordStays()

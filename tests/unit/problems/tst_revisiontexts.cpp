@@ -39,7 +39,6 @@ private slots:
     void emptyLists_giveTheBracketedTexts();
     void storedWords_shareFiftyPlacesEvenly_data();
     void storedWords_shareFiftyPlacesEvenly();
-    void storedWords_sameSeedSameText();
     void moreThanFiftyWords_onlyTheFirstFiftyAppear();
     void singleCharacterQ_onlyWordsWithQ_atMostSeventyFive();
     void problemChars_runsOfOneLetterEndAfterFive();
@@ -102,21 +101,6 @@ void TestRevisionTexts::storedWords_shareFiftyPlacesEvenly()
         QCOMPARE(Occurrences(words, stored[i]), counts[i]);
     if (stored.size() > 1)
         QVERIFY(words.mid(0, 17) != QStringList(17, stored.first())); // shuffled, not in blocks
-}
-
-void TestRevisionTexts::storedWords_sameSeedSameText()
-{
-    ProblemTestFolder folder;
-    const ProblemStore store(folder.Path());
-    for (const QString& word : {u"alpha"_s, u"bravo"_s, u"charlie"_s, u"delta"_s})
-        QVERIFY(store.AddProblemWord(word, Noon));
-    const QStringList wordList;
-    RandomGenerator first(99);
-    RandomGenerator second(99);
-    RandomGenerator other(100);
-    const QString text = RevisionTextGenerator(store, wordList, first).GenerateProblemWordsText().text;
-    QCOMPARE(RevisionTextGenerator(store, wordList, second).GenerateProblemWordsText().text, text);
-    QVERIFY(RevisionTextGenerator(store, wordList, other).GenerateProblemWordsText().text != text);
 }
 
 void TestRevisionTexts::moreThanFiftyWords_onlyTheFirstFiftyAppear()
