@@ -78,7 +78,7 @@ void BM_FirstIncompleteSection(benchmark::State& state)
 {
     History& history = SharedHistory();
     for (auto _ : state)
-        benchmark::DoNotOptimize(FirstIncompleteSection(history.Results().ReadRecords(LessonKind)));
+        benchmark::DoNotOptimize(FirstIncompleteSection(history.Results()));
 }
 BENCHMARK(BM_FirstIncompleteSection)->Unit(benchmark::kMillisecond);
 

@@ -79,6 +79,13 @@ public:
         const int bytes = sqlite3_column_bytes16(m_stmt, column);
         return data ? QString::fromUtf16(data, bytes / 2) : QString();
     }
+    // The stored form is UTF-8: decoding it directly skips SQLite's conversion to UTF-16, which
+    // counts when thousands of values are read at once. Same text as Text() for valid Unicode.
+    QString TextFromUtf8(int column) const
+    {
+        const auto* data = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, column));
+        return data ? QString::fromUtf8(data, sqlite3_column_bytes(m_stmt, column)) : QString();
+    }
     qint64 Int(int column) const { return sqlite3_column_int64(m_stmt, column); }
     bool IsNull(int column) const { return sqlite3_column_type(m_stmt, column) == SQLITE_NULL; }
 
@@ -100,19 +107,6 @@ bool IsDamageCode(int rc)
 {
     const int primary = rc & 0xff;
     return primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT;
-}
-
-// Names compare as the store's NOCASE collation does: only A-Z fold.
-bool SameNameIgnoringAsciiCase(const QString& a, const QString& b)
-{
-    if (a.size() != b.size())
-        return false;
-    const auto fold = [](char16_t c) { return (c >= u'A' && c <= u'Z') ? char16_t(c + 32) : c; };
-    for (qsizetype i = 0; i < a.size(); ++i) {
-        if (fold(a[i].unicode()) != fold(b[i].unicode()))
-            return false;
-    }
-    return true;
 }
 
 QString LastSegment(const QString& normalizedPath)
@@ -139,7 +133,6 @@ struct RegistryStore::Statements
     Statement deleteKey;
     Statement subkeys;
     Statement valueNames;
-    Statement subkeyValues;
     Statement begin;
     Statement commit;
     Statement rollback;
@@ -162,10 +155,6 @@ struct RegistryStore::Statements
                valueNames.Prepare(
                    db, "SELECT v.name FROM registry_values v JOIN registry_keys k ON k.id = v.key_id "
                        "WHERE k.path = ?1 ORDER BY v.rowid") &&
-               subkeyValues.Prepare(db, "SELECT c.id, c.name, v.name, v.data FROM registry_keys p "
-                                        "JOIN registry_keys c ON c.parent_id = p.id "
-                                        "LEFT JOIN registry_values v ON v.key_id = c.id "
-                                        "WHERE p.path = ?1 ORDER BY c.id") &&
                begin.Prepare(db, "BEGIN IMMEDIATE") && commit.Prepare(db, "COMMIT") &&
                rollback.Prepare(db, "ROLLBACK");
     }
@@ -422,25 +411,47 @@ std::vector<RegistryStore::SubkeyValues> RegistryStore::ReadSubkeyValues(const Q
     std::vector<SubkeyValues> subkeys;
     if (!IsOpen())
         return subkeys;
-    Use use(m_statements->subkeyValues);
+    if (valueNames.isEmpty()) {
+        for (const QString& name : SubkeyNames(keyPath))
+            subkeys.push_back({name, {}});
+        return subkeys;
+    }
+    // Only the values asked for are fetched, each tagged with its position in the request; the
+    // comparisons use the value column's NOCASE collation, as single reads do.
+    QByteArray positions;
+    QByteArray names;
+    for (qsizetype i = 0; i < valueNames.size(); ++i) {
+        const QByteArray parameter = '?' + QByteArray::number(i + 2);
+        positions += " WHEN " + parameter + " THEN " + QByteArray::number(i);
+        names += (i == 0 ? "" : ", ") + parameter;
+    }
+    QByteArray sql = "SELECT c.id, c.name, CASE v.name" + positions + " END, v.data";
+    sql += " FROM registry_keys p JOIN registry_keys c ON c.parent_id = p.id";
+    sql += " LEFT JOIN registry_values v ON v.key_id = c.id AND v.name IN (" + names + ')';
+    sql += " WHERE p.path = ?1 ORDER BY c.id";
+    Statement statement;
+    if (!statement.Prepare(m_db, sql.constData())) {
+        qCWarning(lcRegistry) << "cannot read subkey values:" << sqlite3_errmsg(m_db);
+        return subkeys;
+    }
+    Use use(statement);
     use.Bind(1, NormalizePath(keyPath));
+    for (qsizetype i = 0; i < valueNames.size(); ++i)
+        use.Bind(int(i) + 2, valueNames[i]);
     qint64 currentId = -1;
     while (use.Step() == SQLITE_ROW) {
         const qint64 id = use.Int(0);
         if (id != currentId) {
             currentId = id;
-            subkeys.push_back({use.Text(1), std::vector<std::optional<QString>>(size_t(valueNames.size()))});
+            subkeys.push_back(
+                {use.TextFromUtf8(1), std::vector<std::optional<QString>>(size_t(valueNames.size()))});
         }
-        // A subkey without values comes as one row whose value columns are NULL.
+        // A subkey without any of the values comes as one row whose value columns are NULL.
         if (use.IsNull(2))
             continue;
-        const QString name = use.Text(2);
-        for (qsizetype i = 0; i < valueNames.size(); ++i) {
-            if (SameNameIgnoringAsciiCase(name, valueNames[i])) {
-                subkeys.back().data[size_t(i)] = use.Text(3);
-                break;
-            }
-        }
+        const qint64 position = use.Int(2);
+        if (position >= 0 && position < valueNames.size())
+            subkeys.back().data[size_t(position)] = use.TextFromUtf8(3);
     }
     return subkeys;
 }

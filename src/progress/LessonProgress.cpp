@@ -79,9 +79,15 @@ QList<LessonProgressRow> FillLessonProgress(const QList<LessonListEntry>& lesson
     return rows;
 }
 
+QList<ResultRecord> ReadLessonRecords(const ResultsStore& store)
+{
+    return store.ReadRecords(LessonsKind,
+                             {RecordValue::ExerciseKey, RecordValue::WPMNet, RecordValue::Award});
+}
+
 QList<LessonProgressRow> FillLessonProgress(const QList<LessonListEntry>& lessons, const ResultsStore& store)
 {
-    return FillLessonProgress(lessons, store.ReadRecords(LessonsKind));
+    return FillLessonProgress(lessons, ReadLessonRecords(store));
 }
 
 int FirstIncompleteSection(const QList<ResultRecord>& lessonRecords)
@@ -104,6 +110,12 @@ int FirstIncompleteSection(const QList<ResultRecord>& lessonRecords)
     }
     const auto firstOpen = std::find(completed.begin(), completed.end(), false);
     return LessonsPerSection * int(firstOpen - completed.begin()) + 1;
+}
+
+int FirstIncompleteSection(const ResultsStore& store)
+{
+    return FirstIncompleteSection(
+        store.ReadRecords(LessonsKind, {RecordValue::ExerciseKey, RecordValue::Award}));
 }
 
 } // namespace clavora

@@ -37,6 +37,10 @@ struct LessonProgressRow
     QString keyText;
 };
 
+// The "Lessons" records with the values the lesson list and the course-section check read
+// (key, net speed, award), in one pass: read them once and hand them to both.
+QList<ResultRecord> ReadLessonRecords(const ResultsStore& store);
+
 // The rows of the lesson list, one per lesson in the order given (the skill test left out), from
 // the lesson records read once.
 QList<LessonProgressRow> FillLessonProgress(const QList<LessonListEntry>& lessons,
@@ -49,5 +53,7 @@ LessonFigures FiguresOfLesson(const QString& keyText, const QList<ResultRecord>&
 // The course entry of the first lesson (1, 5, 9 ... 25) of the first of the seven sections in
 // which no lesson has earned Bronze or better, or -1 when every section has such a lesson.
 int FirstIncompleteSection(const QList<ResultRecord>& lessonRecords);
+// The same, reading only the two values it needs from the stored lessons.
+int FirstIncompleteSection(const ResultsStore& store);
 
 } // namespace clavora

@@ -165,17 +165,27 @@ bool ResultsStore::SaveCompleted(bool completed, int recordIndex)
 
 QList<ResultRecord> ResultsStore::ReadRecords(int exerciseKind) const
 {
+    QList<RecordValue> every;
+    for (int value = 0; value < RecordValueCount; ++value)
+        every.append(static_cast<RecordValue>(value));
+    return ReadRecords(exerciseKind, every);
+}
+
+QList<ResultRecord> ResultsStore::ReadRecords(int exerciseKind, const QList<RecordValue>& values) const
+{
     QList<ResultRecord> records;
     if (!HasResultsFolder(exerciseKind))
         return records;
-    const auto subkeys =
-        m_settings.Registry().ReadSubkeyValues(m_settings.KindResultsKey(exerciseKind), RecordValueNames());
+    QStringList names;
+    for (const RecordValue value : values)
+        names.append(RecordValueName(value));
+    auto subkeys = m_settings.Registry().ReadSubkeyValues(m_settings.KindResultsKey(exerciseKind), names);
     records.reserve(qsizetype(subkeys.size()));
-    for (const auto& subkey : subkeys) {
+    for (auto& subkey : subkeys) {
         ResultRecord record;
-        record.index = subkey.name;
-        for (size_t i = 0; i < record.values.size() && i < subkey.data.size(); ++i)
-            record.values[i] = subkey.data[i];
+        record.index = std::move(subkey.name);
+        for (qsizetype i = 0; i < values.size(); ++i)
+            record.values[size_t(values[i])] = std::move(subkey.data[size_t(i)]);
         records.append(std::move(record));
     }
     return records;

@@ -34,8 +34,10 @@ public:
     // Marks an existing hero-game record as completed or not.
     bool SaveCompleted(bool completed, int recordIndex);
 
-    // Every record of a kind's folder in enumeration order, read in one pass.
+    // Every record of a kind's folder in enumeration order, read in one pass; the second form
+    // reads only the values named, which is much faster for long histories.
     QList<ResultRecord> ReadRecords(int exerciseKind) const;
+    QList<ResultRecord> ReadRecords(int exerciseKind, const QList<RecordValue>& values) const;
 
     // "%.4d-%.2d-%.2d" of the local date at the given moment.
     static QString LocalDateText(qint64 epochSeconds);

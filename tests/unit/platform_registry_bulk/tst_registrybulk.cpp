@@ -67,6 +67,8 @@ private slots:
                                      u"%1-%2"_s.arg(i).arg(v));
             }
         }
+        // Text beyond ASCII reads back the same both ways.
+        store.WriteValue(Folder + u"\\7"_s, u"V1"_s, u"Été — 日本語 😀"_s);
         const QStringList names = {u"V0"_s, u"V1"_s, u"V2"_s, u"V3"_s};
         const auto subkeys = store.ReadSubkeyValues(Folder, names);
         QCOMPARE(NamesOf(subkeys), store.SubkeyNames(Folder));

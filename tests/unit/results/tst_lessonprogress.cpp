@@ -162,7 +162,8 @@ private slots:
         for (quint32 key = 1001; key <= 1028; key += 4)
             f.results.SaveExerciseResult(LessonResult(key, 40.0, 12000.0, 99.0), key >= 1025 ? 3 : 2,
                                          SavedAt);
-        QCOMPARE(FirstIncompleteSection(f.results.ReadRecords(LessonKind)), -1);
+        QCOMPARE(FirstIncompleteSection(ReadLessonRecords(f.results)), -1);
+        QCOMPARE(FirstIncompleteSection(f.results), -1);
     }
 };
 
