@@ -40,20 +40,6 @@ ResultFigures Figures(quint32 durationMs, quint32 characters, quint32 errors)
     return figures;
 }
 
-// Stands in for the session's result type.
-struct SessionLikeResult
-{
-    quint32 durationMs = 60000;
-    quint32 characters = 300;
-    quint32 corrections = 4;
-    quint32 errors = 3;
-    quint32 exerciseKey = 1005;
-    double GrossWpm() const { return 60.0; }
-    double NetWpm() const { return 57.0; }
-    double Kph() const { return 18000.0; }
-    double AccuracyPercent() const { return 99.0; }
-};
-
 } // namespace
 
 class TestAwards final : public QObject
@@ -130,21 +116,6 @@ private slots:
         const ResultFigures figures = Figures(durationMs, characters, errors);
         QCOMPARE(static_cast<int>(AwardOf(figures)), award);
         QCOMPARE(HasHonors(figures), honors);
-    }
-
-    void figuresOf_takesTheSessionFiguresOver()
-    {
-        const ResultFigures figures = FiguresOf(SessionLikeResult{});
-        QCOMPARE(figures.durationMs, 60000u);
-        QCOMPARE(figures.characters, 300u);
-        QCOMPARE(figures.errors, 3u);
-        QCOMPARE(figures.corrections, 4u);
-        QCOMPARE(figures.exerciseKey, 1005u);
-        QCOMPARE(figures.grossWpm, 60.0);
-        QCOMPARE(figures.netWpm, 57.0);
-        QCOMPARE(figures.kph, 18000.0);
-        QCOMPARE(figures.accuracyPercent, 99.0);
-        QCOMPARE(AwardOf(figures), AwardLevel::Gold);
     }
 
     void words_roundTrip_data()

@@ -105,20 +105,6 @@ private slots:
         QCOMPARE(FiguresOfLesson(u"0"_s, f.results.ReadRecords(LessonKind)).bestNetWpm, 99.0);
     }
 
-    void lessonFigures_matchTheListRows()
-    {
-        QList<ResultRecord> records;
-        for (const char16_t* speed : {u"12.0", u"30.0", u"25.0"}) {
-            ResultRecord record = AwardRecord(u"1001"_s, u"Silver"_s);
-            record.values[size_t(RecordValue::WPMNet)] = QString::fromUtf16(speed);
-            records.append(record);
-        }
-        const LessonFigures figures = FiguresOfLesson(u"1001"_s, records);
-        QCOMPARE(figures.latestNetWpm, 25.0);
-        QCOMPARE(figures.bestNetWpm, 30.0);
-        QCOMPARE(figures.bestAward, AwardLevel::Silver);
-    }
-
     void firstIncompleteSection_data()
     {
         QTest::addColumn<QList<ResultRecord>>("records");
