@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <optional>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -19,8 +20,10 @@ using TextResourceReader = std::function<std::optional<QString>(int number)>;
 struct EntrySources
 {
     TextResourceReader resources;
-    // Custom entries: the folder their exercise files live in (empty when it does not exist).
+    // Custom entries: the folder their exercise files live in (empty when it does not exist), and
+    // the names of the regular files in it. Only a file listed there is ever opened.
     QString exerciseFolder;
+    QSet<QString> exerciseFiles;
 };
 
 // Where a list's entries come from: the root and entry element names, and either the number of the

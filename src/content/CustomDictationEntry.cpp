@@ -18,11 +18,12 @@ bool CustomDictationEntry::ParseFrom(const XmlNode& element, int ordinal, const 
     SetKey(key);
     SetTitle(title);
     // The key names the audio file: it must not lead out of the folder.
+    const QString audioName = key + QStringLiteral(".mp3");
     if (!CustomFolder::IsPlainFileName(key) || !CustomFolder::IsPlainFileName(m_fileName) ||
-        sources.exerciseFolder.isEmpty())
+        !sources.exerciseFiles.contains(audioName))
         return false;
-    const QFileInfo audio(sources.exerciseFolder + u'/' + key + QStringLiteral(".mp3"));
-    if (!audio.isFile() || !audio.isReadable())
+    const QFileInfo audio(sources.exerciseFolder + u'/' + audioName);
+    if (!audio.isReadable())
         return false;
     m_audioPath = audio.filePath();
     return true;

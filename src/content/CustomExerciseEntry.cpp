@@ -5,7 +5,6 @@
 #include "services/XmlNode.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 namespace clavora {
 
@@ -20,8 +19,9 @@ bool CustomExerciseEntry::ParseFrom(const XmlNode& element, int ordinal, const E
     SetKey(key);
     SetTitle(title);
     // The file name comes from a file the user may have edited: it must not lead out of the folder.
+    // Pipes and devices are not listed, so reading never waits on one.
     if (!CustomFolder::IsPlainFileName(key) || !CustomFolder::IsPlainFileName(m_fileName) ||
-        sources.exerciseFolder.isEmpty())
+        !sources.exerciseFiles.contains(m_fileName))
         return false;
     std::optional<QString> text = ReadExerciseFile(sources.exerciseFolder + u'/' + m_fileName);
     if (!text)
@@ -37,11 +37,8 @@ bool CustomExerciseEntry::ParseMoreFields(const XmlNode&)
 
 std::optional<QString> CustomExerciseEntry::ReadExerciseFile(const QString& path)
 {
-    // Only regular files: reading a pipe or a device would never end.
-    if (!QFileInfo(path).isFile())
-        return std::nullopt;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return std::nullopt;
     QString text = DecodeTextFile(file.readAll()).text;
     if (text.trimmed().isEmpty())

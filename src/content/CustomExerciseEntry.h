@@ -12,8 +12,7 @@ public:
     bool ParseFrom(const XmlNode& element, int ordinal, const EntrySources& sources) override;
     QString FileName() const override { return m_fileName; }
 
-    // The text of an exercise file: nothing when it is missing, not a regular file, unreadable,
-    // or holds nothing to type.
+    // The text of a regular file: nothing when it cannot be read or holds nothing to type.
     static std::optional<QString> ReadExerciseFile(const QString& path);
 
 protected:

@@ -1,6 +1,7 @@
 #include "content/CustomFolder.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 
 namespace clavora {
@@ -38,6 +39,18 @@ QString CustomFolder::FilePath(QStringView fileName) const
 bool CustomFolder::Create() const
 {
     return QDir().mkpath(Path());
+}
+
+QSet<QString> CustomFolder::RegularFileNames(const QString& folder)
+{
+    QSet<QString> names;
+    QDirIterator files(folder, QDir::Files | QDir::Hidden | QDir::System);
+    while (files.hasNext()) {
+        files.next();
+        if (files.fileInfo().isFile())
+            names.insert(files.fileName());
+    }
+    return names;
 }
 
 bool CustomFolder::IsPlainFileName(QStringView name)

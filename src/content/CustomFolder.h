@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSet>
 #include <QString>
 #include <QStringView>
 
@@ -30,6 +31,8 @@ public:
     // Creates the custom folder (and the product data folder) when missing.
     bool Create() const;
 
+    // The names of the regular files (or links to them) in a folder; empty when it does not exist.
+    static QSet<QString> RegularFileNames(const QString& folder);
     // True for a name that stays inside its folder: no separators, not "." or "..", no NUL.
     static bool IsPlainFileName(QStringView name);
 

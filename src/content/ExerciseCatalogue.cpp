@@ -28,7 +28,7 @@ std::optional<QString> ExerciseCatalogue::LoadTextResource(int number) const
 
 EntrySources ExerciseCatalogue::BuiltInSources() const
 {
-    return EntrySources{m_resources, QString()};
+    return EntrySources{m_resources, QString(), {}};
 }
 
 template <typename Entry> bool ExerciseCatalogue::LoadBuiltIn(CatalogueList<Entry>& list) const
@@ -38,7 +38,8 @@ template <typename Entry> bool ExerciseCatalogue::LoadBuiltIn(CatalogueList<Entr
 
 template <typename Entry> bool ExerciseCatalogue::LoadCustom(CatalogueList<Entry>& list) const
 {
-    const EntrySources sources{m_resources, m_customFolder.Subfolder(Entry::Format.customSubfolder)};
+    const QString folder = m_customFolder.Subfolder(Entry::Format.customSubfolder);
+    const EntrySources sources{m_resources, folder, CustomFolder::RegularFileNames(folder)};
     return list.LoadFromFile(m_customFolder.FilePath(Entry::Format.customFile), sources);
 }
 
