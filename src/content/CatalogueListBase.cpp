@@ -35,6 +35,11 @@ bool CatalogueListBase::LoadFromText(const std::optional<QString>& text, const E
 
 bool CatalogueListBase::LoadFromFile(const QString& path, const EntrySources& sources)
 {
+    // A pipe or a folder in place of the file is the user's doing; reading a pipe would never end.
+    if (!QFileInfo(path).isFile()) {
+        Clear();
+        return false;
+    }
     XmlDocument document;
     QString error;
     const XmlParseStatus status = document.LoadFromFile(path, &error);

@@ -252,6 +252,17 @@ private slots:
         QVERIFY(catalogue.CustomPractices().IsEmpty());
     }
 
+    void catalogueThatIsNoFile_leavesTheListEmpty()
+    {
+        const QString path = m_dir->filePath(u"Custom/practicecustom.xml"_s);
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        QVERIFY(QDir(m_dir->path()).mkpath(u"Custom/speedtestcustom.xml"_s));
+        ExerciseCatalogue catalogue(m_dir->path());
+        QVERIFY(catalogue.EnsureCustomFiles());
+        QVERIFY(!catalogue.LoadCustomPractices());
+        QVERIFY(!catalogue.LoadCustomSpeedTests());
+    }
+
     void hugeAndDeepFiles_loadWithoutCrashing_data()
     {
         QTest::addColumn<QByteArray>("tail");
