@@ -3,7 +3,6 @@
 #include "content/StartupLoader.h"
 #include "platform/ResourceStore.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -152,29 +151,6 @@ private slots:
             QVERIFY(catalogue.FindPractice(9000)->Text().isEmpty());
             QVERIFY(!catalogue.FindPractice(9002)->Text().isEmpty());
         }
-    }
-
-    void customLists_loadAtStartUp()
-    {
-        QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkpath(u"Custom/practice"_s));
-        QFile text(dir.filePath(u"Custom/practice/notes.txt"_s));
-        QVERIFY(text.open(QIODevice::WriteOnly));
-        text.write("first line\r\nsecond line\r\n");
-        text.close();
-        QFile file(dir.filePath(u"Custom/practicecustom.xml"_s));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(
-            "<custompractices><nextkey>501</nextkey><practice><key>500</key><filename>notes.txt</filename>"
-            "<title>notes.txt</title><category>Custom</category></practice></custompractices>");
-        file.close();
-        ExerciseCatalogue catalogue(dir.path());
-        SilentProgressReporter reporter;
-        RandomGenerator random(1);
-        StartupLoader::Run(catalogue, reporter, random);
-        QCOMPARE(catalogue.CustomPractices().Count(), 1);
-        QCOMPARE(catalogue.CustomPractices().Find(500)->PreviewText(), u"first line\r\nsecond line\r\n"_s);
-        QVERIFY(QFile::exists(dir.filePath(u"Custom/dictationcustom.xml"_s)));
     }
 };
 

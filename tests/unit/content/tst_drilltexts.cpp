@@ -187,13 +187,6 @@ private slots:
         }
     }
 
-    void oneWordList_usesThatWordThroughout()
-    {
-        RandomGenerator random(5);
-        const QString text = DrillTextGenerator(random).GenerateWords({u"x"_s}, false);
-        QCOMPARE(text, QStringList(50, u"x"_s).join(u' '));
-    }
-
     void resourceAndRevisionPractices_keepTheirText_data()
     {
         QTest::addColumn<QString>("bodyType");
