@@ -44,7 +44,7 @@ int main(int argc, char* argv[])
     const RegistryStore::OpenResult opened = registry.Open(KnownFolders::RegistryFilePath());
     SettingsStore settings(registry);
     SystemClock clock;
-    MainController controller(settings, clock);
+    MainController controller(settings, clock, dataFolder);
     MainWindow window(controller);
     QObject::connect(&instanceGuard, &SingleInstanceGuard::ActivationRequested, &window,
                      &MainWindow::BringToFront);

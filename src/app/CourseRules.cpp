@@ -3,47 +3,9 @@
 #include "app/CourseTable.h"
 
 #include <algorithm>
-#include <array>
 #include <limits>
 
 namespace clavora::CourseRules {
-
-namespace {
-
-bool IsBronzeOrBetter(const QString& award)
-{
-    static const std::array<QString, 5> Levels = {QStringLiteral("Bronze"), QStringLiteral("Silver"),
-                                                  QStringLiteral("Gold"), QStringLiteral("Platinum"),
-                                                  QStringLiteral("Diamond")};
-    return std::find(Levels.begin(), Levels.end(), award) != Levels.end();
-}
-
-} // namespace
-
-int FirstIncompleteSection(const QList<LessonOutcome>& records)
-{
-    std::array<bool, CourseTable::SectionCount> marked{};
-    int markedCount = 0;
-    for (const LessonOutcome& record : records) {
-        if (!IsBronzeOrBetter(record.award))
-            continue;
-        bool ok = false;
-        const int key = record.exerciseKey.trimmed().toInt(&ok);
-        if (!ok)
-            continue;
-        const int section = (key - 1001) / 4; // truncates toward zero, as the course numbers them
-        if (section < 0 || section >= CourseTable::SectionCount || marked[size_t(section)])
-            continue;
-        marked[size_t(section)] = true;
-        if (++markedCount == CourseTable::SectionCount)
-            return -1;
-    }
-    for (int section = 0; section < CourseTable::SectionCount; ++section) {
-        if (!marked[size_t(section)])
-            return 4 * section + 1;
-    }
-    return -1;
-}
 
 int NextCourseEntry(const NextEntryInputs& in)
 {

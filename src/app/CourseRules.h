@@ -6,20 +6,8 @@
 
 namespace clavora {
 
-// The course's decisions, free of storage and windows: where the course goes next and which
-// sections are complete.
+// The course's decisions, free of storage and windows: where the course goes next.
 namespace CourseRules {
-
-// A stored lesson result as the course reads it.
-struct LessonOutcome
-{
-    QString exerciseKey; // "0" when the record has none
-    QString award;       // "None" when the record has none
-};
-
-// The first lesson of the first section without a Bronze-or-better result, or -1 when all seven
-// sections have one.
-int FirstIncompleteSection(const QList<LessonOutcome>& records);
 
 struct NextEntryInputs
 {

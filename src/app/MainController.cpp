@@ -1,7 +1,18 @@
 #include "app/MainController.h"
 
+#include "app/CourseFlow.h"
+#include "app/CourseTable.h"
 #include "app/settings/SettingsStore.h"
+#include "audio/SoundEvents.h"
+#include "content/ExerciseCatalogue.h"
+#include "content/ProgressReporter.h"
+#include "content/StartupLoader.h"
 #include "platform/Clock.h"
+#include "platform/KeyCodes.h"
+#include "progress/ProblemListCommands.h"
+#include "progress/ProblemStore.h"
+#include "progress/RevisionTextGenerator.h"
+#include "session/TypingSession.h"
 
 #include <QLoggingCategory>
 #include <QSysInfo>
@@ -17,12 +28,16 @@ namespace {
 const QString PauseText = QStringLiteral("Pause");
 const QString ResumeText = QStringLiteral("Resume");
 const QString MainWindowKey = QStringLiteral("MainWindow");
-constexpr int TypedLineRepaintMs = 500;
 
 } // namespace
 
-MainController::MainController(SettingsStore& settings, Clock& clock, QObject* parent)
-    : QObject(parent), m_settings(settings), m_clock(clock), m_profile(settings), m_global(settings)
+MainController::MainController(SettingsStore& settings, Clock& clock, const QString& dataFolder,
+                               QObject* parent)
+    : QObject(parent), m_settings(settings), m_clock(clock), m_profile(settings), m_global(settings),
+      m_catalogue(std::make_unique<ExerciseCatalogue>(dataFolder)),
+      m_session(std::make_unique<TypingSession>(*this, clock)), m_course(std::make_unique<CourseFlow>(*this)),
+      m_problems(std::make_unique<ProblemStore>(dataFolder)),
+      m_sounds(std::make_unique<SoundEvents>(settings))
 {
     m_startupTimer.setSingleShot(true);
     m_startupTimer.setInterval(0);
@@ -31,7 +46,11 @@ MainController::MainController(SettingsStore& settings, Clock& clock, QObject* p
         m_startupLoadDone = true;
         emit StartupLoadFinished();
     });
-    m_typedLineTimer.setInterval(TypedLineRepaintMs);
+    m_limitTimer.setSingleShot(true);
+    connect(&m_limitTimer, &QTimer::timeout, this, [this] { m_session->OnLimitTimer(); });
+    m_typedLineTimer.setInterval(session::TypedLineTimerMs);
+    connect(&m_typedLineTimer, &QTimer::timeout, this, [this] { m_session->OnTypedLineTimer(); });
+    connect(&m_clockTimer, &QTimer::timeout, this, [this] { m_session->OnClockTimer(); });
 }
 
 MainController::~MainController() = default;
@@ -40,7 +59,7 @@ void MainController::Initialize(MainView& view)
 {
     m_view = &view;
     const bool firstRun = m_global.IsFirstRun();
-    m_courseEntry = m_profile.Get(Profile::CurrExerciseEntry);
+    m_course->LoadUserPosition();
     // The window always opens maximized: the stored placement is restored after this.
     m_settings.WriteFlag(MainWindowKey, QStringLiteral("Maximized"), true);
     m_pauseLabel = PauseText;
@@ -70,16 +89,49 @@ void MainController::RunFirstRunSteps()
     m_profile.Set(Profile::DisplayAnimations, true);
     if (m_view->RunStartupWizard() && m_profile.Get(Profile::TakeInitialSkillTest) &&
         !m_profile.Get(Profile::IsSkillTestTaken)) {
-        m_profile.Set(Profile::CurrExerciseEntry, 0);
-        m_courseEntry = 0;
-        m_profile.Set(Profile::LastExercise, QStringLiteral("Initial Skill Test"));
-        m_profile.Set(Profile::NextExercise, QStringLiteral("Home Row: Overview"));
+        m_profile.Set(Profile::CurrExerciseEntry, CourseTable::SkillTestEntry);
+        m_course->SetCurrentEntry(CourseTable::SkillTestEntry);
+        m_profile.Set(Profile::LastExercise, CourseTable::TitleOf(CourseTable::SkillTestEntry));
+        m_profile.Set(Profile::NextExercise, CourseTable::TitleOf(CourseTable::FirstLessonEntry));
     }
     SelectUser(m_settings.CurrentUserName());
     m_global.Set(Profile::CLFirstRun, false);
 }
 
-void MainController::RunStartupLoad() {}
+void MainController::RunStartupLoad()
+{
+    // The event table is written once, as an installation would.
+    SoundEvents::InstallDefaultAssignments(m_settings);
+    const auto load = [this](ProgressReporter& reporter) {
+        StartupLoader::Run(*m_catalogue, reporter, m_random);
+    };
+    if (m_view)
+        m_view->RunWithProgress(ProductTitle, load);
+    else {
+        SilentProgressReporter silent;
+        load(silent);
+    }
+    RegenerateRevisionTexts();
+    UpdateCommandStates();
+}
+
+void MainController::RegenerateRevisionTexts()
+{
+    QList<RevisionKind> kinds;
+    QList<PracticeEntry*> practices;
+    for (PracticeEntry& practice : m_catalogue->Practices()) {
+        const int body = static_cast<int>(practice.Type());
+        if (body == static_cast<int>(RevisionKind::ProblemWords) ||
+            body == static_cast<int>(RevisionKind::ProblemChars)) {
+            kinds.append(static_cast<RevisionKind>(body));
+            practices.append(&practice);
+        }
+    }
+    const RevisionTextGenerator generator(*m_problems, m_catalogue->WordList(), m_random);
+    const QList<RevisionText> texts = generator.RegenerateRevisionTexts(kinds);
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        practices[i]->SetText(texts[i].text);
+}
 
 void MainController::PostCommand(int commandId)
 {
@@ -92,8 +144,13 @@ void MainController::SelectUser(const QString& name)
     m_settings.SelectUser(name);
     m_userType = m_profile.Get(Profile::Type);
     m_userName = m_settings.CurrentUserName();
-    m_courseEntry = m_profile.Get(Profile::CurrExerciseEntry);
+    m_course->LoadUserPosition();
     UpdateCommandStates();
+}
+
+int MainController::CourseEntryIndex() const
+{
+    return m_course->CurrentEntry();
 }
 
 void MainController::ApplyDisplayOptions()
@@ -105,6 +162,7 @@ void MainController::ApplyDisplayOptions()
         return;
     m_view->SetTimerDisplayVisible(m_showTimers);
     m_view->SetShowTimersChecked(m_showTimers);
+    m_view->SetFontSize(m_profile.Get(Profile::FontSize));
 }
 
 QString MainController::WindowTitle() const
@@ -120,6 +178,11 @@ void MainController::SetExerciseCaption(const QString& caption)
     m_exerciseCaption = caption;
     if (m_view)
         m_view->SetWindowTitle(WindowTitle());
+}
+
+Tab MainController::SelectedTab() const
+{
+    return m_view ? m_view->SelectedTab() : Tab::Lessons;
 }
 
 void MainController::SetState(int state, int kind)
@@ -138,10 +201,20 @@ void MainController::SetState(int state, int kind)
 
 void MainController::LeaveState(int state)
 {
-    if (state == SessionState::Paused) {
+    switch (state) {
+    case SessionState::Paused:
         m_pauseLabel = PauseText;
         if (m_view)
             m_view->SetPauseLabel(m_pauseLabel);
+        break;
+    case SessionState::Preparing:
+        m_session->LeavePreparing(m_kind, m_profile.SpeedTestSeconds());
+        break;
+    case SessionState::Typing:
+        m_session->LeaveTyping();
+        break;
+    default:
+        break;
     }
 }
 
@@ -150,19 +223,121 @@ void MainController::EnterState(int state)
     switch (state) {
     case SessionState::Idle:
         SetExerciseCaption(QString());
+        m_session->EnterIdle();
         break;
     case SessionState::Paused:
         m_pauseLabel = ResumeText;
+        m_session->MarkPaused();
         if (m_view)
             m_view->SetPauseLabel(m_pauseLabel);
         break;
+    case SessionState::Preparing:
+        m_course->LoadExercise();
+        break;
+    case SessionState::Typing:
+        m_session->EnterTyping(m_kind);
+        m_course->ClearRepeatFlag();
+        break;
+    case SessionState::Completed:
+        m_session->EnterCompleted();
+        break;
     case SessionState::Results:
-        // Until results are evaluated, an exercise that ends goes straight back to Idle.
-        SetState(SessionState::Idle, -1);
+        m_course->FinishExercise();
         break;
     default:
         break;
     }
+}
+
+QTimer& MainController::TimerOf(session::Timer timer)
+{
+    switch (timer) {
+    case session::Timer::Limit:
+        return m_limitTimer;
+    case session::Timer::TypedLine:
+        return m_typedLineTimer;
+    case session::Timer::Clock:
+        break;
+    }
+    return m_clockTimer;
+}
+
+void MainController::StartTimer(session::Timer timer, int periodMs)
+{
+    TimerOf(timer).start(periodMs);
+}
+
+void MainController::StopTimer(session::Timer timer)
+{
+    TimerOf(timer).stop();
+}
+
+void MainController::Repaint(session::Panels panels)
+{
+    if (m_view)
+        m_view->Repaint(panels);
+}
+
+void MainController::StopGuideDemonstration()
+{
+    if (m_view)
+        m_view->StopGuideDemonstration();
+}
+
+void MainController::StartGuideDemonstration(session::Guide guide, const QString& keys)
+{
+    if (m_view)
+        m_view->StartGuideDemonstration(guide, keys);
+}
+
+int MainController::CoursePosition() const
+{
+    return m_course->CoursePositionOfExercise();
+}
+
+QString MainController::IntroducedKeys() const
+{
+    return m_course->IntroducedKeysOfExercise();
+}
+
+void MainController::ShowFinishedNotice()
+{
+    if (m_view)
+        m_view->ShowFinishedNotice();
+    else
+        OnFinishedNoticeClosed();
+}
+
+void MainController::OnFinishedNoticeClosed()
+{
+    m_session->OnFinishedNoticeClosed();
+}
+
+void MainController::OnTypingError(QChar expected, const QString& word, qint64 epochSeconds,
+                                   bool playErrorSound)
+{
+    if (playErrorSound)
+        m_sounds->PlayEventSound(SoundEvents::ErrorAward);
+    m_problems->AddProblemChar(QString(expected), epochSeconds);
+    if (!word.isEmpty())
+        m_problems->AddProblemWord(word, epochSeconds);
+}
+
+session::Options MainController::Options() const
+{
+    session::Options options;
+    options.correctionsForced = m_profile.Get(Profile::CorrectionsForced);
+    options.doubleSpaceAccepted = m_profile.Get(Profile::DoubleSpaceAccepted);
+    options.playErrorSounds = m_playErrorSounds;
+    options.displayAnimations = m_profile.Get(Profile::DisplayAnimations);
+    return options;
+}
+
+bool MainController::HandleTypingKey(int virtualKey, const QString& text)
+{
+    if (m_shownView != clavora::View::Typing)
+        return false;
+    return m_session->HandleTypingKey(virtualKey, text);
 }
 
 void MainController::UpdateCommandStates()
@@ -172,62 +347,53 @@ void MainController::UpdateCommandStates()
     CommandStateInputs inputs;
     inputs.sessionState = m_state;
     inputs.selectedTab = m_view->SelectedTab();
-    inputs.dictationViewShown = m_shownView == View::Dictation;
-    inputs.courseFinished = false;
+    inputs.dictationViewShown = m_shownView == clavora::View::Dictation;
+    inputs.courseFinished = m_course->IsCourseFinished();
     inputs.awardCertOffered = m_profile.Get(Profile::AwardCertOffered);
     m_commandStates = ComputeCommandStates(inputs);
     m_view->ApplyCommandStates(m_commandStates);
 }
 
-void MainController::ShowView(View view)
+void MainController::ShowView(clavora::View view)
 {
-    if (m_shownView == view && m_view) {
+    if (m_shownView == view) {
         UpdateCommandStates();
         return;
     }
     m_shownView = view;
-    m_keypad = false;
-    m_typingAreas = view == View::Typing;
-    if (m_view) {
-        m_view->SetKeypadLayout(false);
+    m_typingAreas = view == clavora::View::Typing;
+    m_course->SetKeypadExercise(false);
+    m_session->ResetDisplay();
+    if (m_view)
         m_view->ShowView(view);
-    }
     UpdateCommandStates();
 }
 
 void MainController::ShowTypingView()
 {
-    if (!m_view) {
-        m_shownView = View::Typing;
-        return;
-    }
-    if (m_shownView == View::Typing && m_typingAreas) {
-        m_view->ShowView(View::Typing);
-        UpdateCommandStates();
-        return;
-    }
-    m_shownView = View::Dictation; // force the switch below
-    ShowView(View::Typing);
+    if (m_view && m_shownView == clavora::View::Typing)
+        m_view->ShowView(clavora::View::Typing);
+    ShowView(clavora::View::Typing);
 }
 
 void MainController::ShowDictationView()
 {
-    ShowView(View::Dictation);
+    ShowView(clavora::View::Dictation);
 }
 
 void MainController::ShowGamesView()
 {
-    ShowView(View::Games);
+    ShowView(clavora::View::Games);
 }
 
 void MainController::ShowResultsView()
 {
-    ShowView(View::Results);
+    ShowView(clavora::View::Results);
 }
 
 void MainController::TogglePause()
 {
-    if (m_shownView != View::Typing)
+    if (m_shownView != clavora::View::Typing)
         return;
     if (m_state == SessionState::Typing)
         SetState(SessionState::Paused, -1);
@@ -257,6 +423,21 @@ void MainController::AskResetResults()
                             QStringLiteral("Are you sure you want to reset all results?"),
                             QStringLiteral("Reset"), QStringLiteral("Cancel")))
         m_settings.ResetUser();
+}
+
+void MainController::ClearProblemList(bool words)
+{
+    const ProblemListCommands commands(
+        *m_problems,
+        [this](const ClearProblemsQuestion& question) {
+            return m_view->AskQuestion(question.caption, question.text, question.clearButton,
+                                       question.cancelButton);
+        },
+        [this] { RegenerateRevisionTexts(); });
+    if (words)
+        commands.ClearProblemWordsCommand(false);
+    else
+        commands.ClearProblemCharsCommand(false);
 }
 
 void MainController::Exit()
@@ -296,12 +477,13 @@ void MainController::OnCommand(int id)
     case Command::MenuLessonsStop:
     case Command::MenuPracticeStop:
     case Command::MenuTestsStop:
-        if (busy)
-            SetState(SessionState::Results, -1);
+        m_course->StopExercise();
         break;
     case Command::Start:
         if (m_state == SessionState::Paused)
             SetState(SessionState::Typing, -1);
+        else if (m_state != SessionState::Typing)
+            m_course->StartExercise();
         break;
     case Command::PauseResume:
     case Command::LessonsPause:
@@ -338,6 +520,11 @@ void MainController::OnCommand(int id)
     case Command::MenuResetResults:
         if (!busy)
             AskResetResults();
+        break;
+    case Command::ClearProblemWords:
+    case Command::ClearProblemChars:
+        if (!busy)
+            ClearProblemList(id == Command::ClearProblemWords);
         break;
     case Command::Exit:
         Exit();
@@ -376,6 +563,11 @@ void MainController::OnCommand(int id)
     case Command::TabResults:
         m_view->SelectTab(Tab::Results);
         ShowResultsView();
+        break;
+    case Command::CourseStart:
+    case Command::CourseNext:
+    case Command::CourseRepeat:
+        m_course->OnCourseCommand(id);
         break;
     default:
         qCDebug(lcApp) << "command not available yet" << id;

@@ -4,52 +4,84 @@
 #include "app/CommandStateRules.h"
 #include "app/MainView.h"
 #include "app/settings/UserProfile.h"
+#include "platform/RandomGenerator.h"
+#include "session/SessionHost.h"
 
+#include <memory>
 #include <QObject>
 #include <QTimer>
 
 namespace clavora {
 
 class Clock;
+class CourseFlow;
+class ExerciseCatalogue;
+class ProblemStore;
 class SettingsStore;
+class SoundEvents;
+class TypingSession;
 
-// The main window's logic: it owns the state of the running exercise, the current user and the
-// position in the course, carries out every command and decides which commands are enabled. It
-// talks to its window only through MainView, so it runs whole in tests without a display.
-class MainController : public QObject
+// The main window's logic: it owns the state of the running exercise, the catalogue, the typing
+// session, the current user and the position in the course, carries out every command and
+// decides which commands are enabled. It talks to its window only through MainView, so it runs
+// whole in tests without a display.
+class MainController : public QObject, public SessionHost
 {
     Q_OBJECT
 
 public:
-    MainController(SettingsStore& settings, Clock& clock, QObject* parent = nullptr);
+    MainController(SettingsStore& settings, Clock& clock, const QString& dataFolder,
+                   QObject* parent = nullptr);
     ~MainController() override;
 
     // Window creation, in order: first-run flags, course position, placement, command states,
     // the first-run steps and the wizard, the current user, timers, the Lessons tab.
     void Initialize(MainView& view);
 
-    void SetState(int state, int kind);
-    int State() const { return m_state; }
-    int Kind() const { return m_kind; }
+    // SessionHost
+    int State() const override { return m_state; }
+    int Kind() const override { return m_kind; }
+    void SetState(int state, int kind) override;
+    void StartTimer(session::Timer timer, int periodMs) override;
+    void StopTimer(session::Timer timer) override;
+    bool IsDictationViewShown() const override { return m_shownView == View::Dictation; }
+    void Repaint(session::Panels panels) override;
+    void StopGuideDemonstration() override;
+    void StartGuideDemonstration(session::Guide guide, const QString& keys) override;
+    int CoursePosition() const override;
+    QString IntroducedKeys() const override;
+    void ShowFinishedNotice() override;
+    void OnTypingError(QChar expected, const QString& word, qint64 epochSeconds,
+                       bool playErrorSound) override;
+    session::Options Options() const override;
+
     bool IsBusy() const { return m_state == SessionState::Paused || m_state == SessionState::Typing; }
 
     void OnCommand(int commandId);
     // Any part may post a command; it runs after the current event has been handled.
     void PostCommand(int commandId);
+    // A key from the typing view; true when the session took it.
+    bool HandleTypingKey(int virtualKey, const QString& text);
+    // The window tells that the "Finished" notice has closed.
+    void OnFinishedNoticeClosed();
 
     void UpdateCommandStates();
     void ApplyDisplayOptions();
     void SelectUser(const QString& name);
+    void SetExerciseCaption(const QString& caption);
+    // Rebuilds the texts of the revision practices from the latest problem lists.
+    void RegenerateRevisionTexts();
 
     void ShowTypingView();
     void ShowDictationView();
     void ShowGamesView();
     void ShowResultsView();
     View CurrentView() const { return m_shownView; }
+    Tab SelectedTab() const;
 
     QString UserName() const { return m_userName; }
     int UserType() const { return m_userType; }
-    int CourseEntryIndex() const { return m_courseEntry; }
+    int CourseEntryIndex() const;
     bool ShowTimers() const { return m_showTimers; }
     bool PlayAwardSounds() const { return m_playAwardSounds; }
     bool PlayErrorSounds() const { return m_playErrorSounds; }
@@ -60,6 +92,14 @@ public:
 
     SettingsStore& Settings() { return m_settings; }
     UserProfile& Profile() { return m_profile; }
+    const ExerciseCatalogue& Catalogue() const { return *m_catalogue; }
+    ExerciseCatalogue& Catalogue() { return *m_catalogue; }
+    TypingSession& Session() { return *m_session; }
+    CourseFlow& Course() { return *m_course; }
+    ProblemStore& Problems() { return *m_problems; }
+    RandomGenerator& Random() { return m_random; }
+    const Clock& Time() const { return m_clock; }
+    MainView* Window() const { return m_view; }
 
     static const QString ProductTitle;
 
@@ -67,50 +107,51 @@ signals:
     // The one-shot start-up load (custom files, catalogue, generated texts) has finished.
     void StartupLoadFinished();
 
-protected:
-    // The start-up load of timer 1; later parts of the program extend it.
-    virtual void RunStartupLoad();
-
 private:
+    void RunStartupLoad();
     void RunFirstRunSteps();
-    void SetExerciseCaption(const QString& caption);
     void LeaveState(int state);
     void EnterState(int state);
     void TogglePause();
     void ToggleShowTimers();
     void SelectTabAndShowTyping(Tab tab, bool postStart);
-    void ShowView(View view);
+    void ShowView(clavora::View view);
     void AskResetResults();
+    void ClearProblemList(bool words);
     void Exit();
+    QTimer& TimerOf(session::Timer timer);
 
     SettingsStore& m_settings;
     Clock& m_clock;
     UserProfile m_profile;
     GlobalSettings m_global;
+    RandomGenerator m_random;
+    std::unique_ptr<ExerciseCatalogue> m_catalogue;
+    std::unique_ptr<TypingSession> m_session;
+    std::unique_ptr<CourseFlow> m_course;
+    std::unique_ptr<ProblemStore> m_problems;
+    std::unique_ptr<SoundEvents> m_sounds;
     MainView* m_view = nullptr;
 
     QString m_userName;
     int m_userType = 5;
-    int m_courseEntry = 1;
-    QString m_exerciseKey;
     QString m_exerciseCaption;
     int m_state = SessionState::Idle;
     int m_kind = ExerciseKind::None;
-    View m_shownView = View::Typing;
+    clavora::View m_shownView = clavora::View::Typing;
     int m_gameScreen = 0;
     bool m_showTimers = false;
     bool m_playAwardSounds = false;
     bool m_playErrorSounds = false;
-    bool m_repeatFlag = false;
-    bool m_keypad = false;
-    int m_gameBreakCountdown = 4;
     bool m_typingAreas = true;
     QString m_pauseLabel;
     bool m_startupLoadDone = false;
     CommandStates m_commandStates;
 
     QTimer m_startupTimer;   // id 1
+    QTimer m_limitTimer;     // id 2
     QTimer m_typedLineTimer; // id 4
+    QTimer m_clockTimer;     // id 7
 };
 
 } // namespace clavora

@@ -1,12 +1,15 @@
 #pragma once
 
 #include "app/CommandIds.h"
+#include "session/SessionTypes.h"
 
+#include <functional>
 #include <QString>
 
 namespace clavora {
 
 struct CommandStates;
+class ProgressReporter;
 
 // The views of the main window, at most one shown.
 enum class View
@@ -42,6 +45,20 @@ public:
     // The "Getting Started" wizard; true when it ended with Finish.
     virtual bool RunStartupWizard() = 0;
     virtual void RequestClose() = 0;
+
+    // Runs a long piece of work under the modal progress window with this title; the window
+    // appears only when the work takes a while, and reported errors are shown when it ends.
+    virtual void RunWithProgress(const QString& title,
+                                 const std::function<void(ProgressReporter&)>& work) = 0;
+    // The typing view's panels.
+    virtual void Repaint(session::Panels panels) = 0;
+    virtual void SetFontSize(int storedFontSize) = 0;
+    // The modal "Finished" notice; when it has closed the window calls
+    // MainController::OnFinishedNoticeClosed.
+    virtual void ShowFinishedNotice() = 0;
+    // The keyboard and keypad guides' demonstration of a lesson's new keys.
+    virtual void StartGuideDemonstration(session::Guide guide, const QString& keys) = 0;
+    virtual void StopGuideDemonstration() = 0;
 };
 
 } // namespace clavora

@@ -2,6 +2,7 @@
 
 #include "app/CommandStateRules.h"
 #include "app/MainView.h"
+#include "content/ProgressReporter.h"
 
 #include <deque>
 #include <functional>
@@ -46,6 +47,26 @@ public:
         return wizard_ ? wizard_() : false;
     }
     void RequestClose() override { closeRequested_ = true; }
+    void RunWithProgress(const QString& title, const std::function<void(ProgressReporter&)>& work) override
+    {
+        progressTitles_.append(title);
+        SilentProgressReporter reporter;
+        work(reporter);
+    }
+    void Repaint(session::Panels) override { ++repaints_; }
+    void SetFontSize(int storedFontSize) override { fontSize_ = storedFontSize; }
+    // The notice closes at once unless a test holds it open.
+    void ShowFinishedNotice() override
+    {
+        ++finishedNotices_;
+        if (onFinishedNotice_)
+            onFinishedNotice_();
+    }
+    void StartGuideDemonstration(session::Guide guide, const QString& keys) override
+    {
+        demonstrations_.append(QString::number(int(guide)) + u':' + keys);
+    }
+    void StopGuideDemonstration() override { ++demonstrationStops_; }
 
     Tab tab_ = Tab::Lessons;
     View view_ = View::Typing;
@@ -62,6 +83,13 @@ public:
     std::function<bool()> wizard_;
     int wizardRuns_ = 0;
     bool closeRequested_ = false;
+    QStringList progressTitles_;
+    int repaints_ = 0;
+    int fontSize_ = 0;
+    int finishedNotices_ = 0;
+    std::function<void()> onFinishedNotice_;
+    QStringList demonstrations_;
+    int demonstrationStops_ = 0;
 };
 
 } // namespace clavora::test

@@ -7,7 +7,13 @@
 #include "app/widgets/TypingView.h"
 #include "dialogs/StartupWizard.h"
 #include "gui/HelpWindow.h"
+#include "gui/ProgressWindow.h"
 #include "gui/TabbedToolbar.h"
+#include "session/TypingSession.h"
+#include "session/widgets/ClockPanel.h"
+#include "session/widgets/FinishedNotice.h"
+#include "session/widgets/TargetPanel.h"
+#include "session/widgets/TypedLineStrip.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -143,6 +149,14 @@ void MainWindow::BuildViews()
     m_views = new QStackedWidget(central);
     layout->addWidget(m_views, 1);
     m_typingView = new TypingView(m_views);
+    TypingSession& session = m_controller.Session();
+    m_targetPanel = new TargetPanel(session.Target(), session.Typed());
+    m_typedLine = new TypedLineStrip(session.Target(), session.Typed());
+    m_clockPanel = new ClockPanel(session.VisibleClock());
+    m_typingView->SetAreas(m_targetPanel, m_typedLine, m_clockPanel, nullptr, nullptr);
+    m_typingView->SetKeyHandler([this](int virtualKey, const QString& text) {
+        return m_controller.HandleTypingKey(virtualKey, text);
+    });
     m_dictationView = new QWidget(m_views);
     m_gamesView = new QWidget(m_views);
     m_resultsView = new QWidget(m_views);
@@ -251,6 +265,7 @@ void MainWindow::ApplyCommandStates(const CommandStates& states)
 void MainWindow::SetTimerDisplayVisible(bool visible)
 {
     m_typingView->SetClockVisible(visible);
+    m_clockPanel->SetShowTimers(visible);
 }
 
 void MainWindow::SetShowTimersChecked(bool checked)
@@ -302,6 +317,42 @@ void MainWindow::RequestClose()
 {
     QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }
+
+void MainWindow::RunWithProgress(const QString& title, const std::function<void(ProgressReporter&)>& work)
+{
+    ProgressWindow progress(m_controller.Time(), title, false, this);
+    work(progress);
+    progress.Finish();
+}
+
+void MainWindow::Repaint(session::Panels panels)
+{
+    if (panels.testFlag(session::Panel::TargetPanel))
+        m_targetPanel->update();
+    if (panels.testFlag(session::Panel::TypedStrip))
+        m_typedLine->update();
+    if (panels.testFlag(session::Panel::ClockPanel))
+        m_clockPanel->update();
+}
+
+void MainWindow::SetFontSize(int storedFontSize)
+{
+    m_targetPanel->SetFontSize(storedFontSize);
+    m_typedLine->SetFontSize(storedFontSize);
+    m_typingView->SetFontSize(storedFontSize == 0 ? 20 : storedFontSize);
+}
+
+void MainWindow::ShowFinishedNotice()
+{
+    auto* notice = new FinishedNotice(this);
+    notice->setAttribute(Qt::WA_DeleteOnClose);
+    connect(notice, &QDialog::finished, this, [this] { m_controller.OnFinishedNoticeClosed(); });
+    notice->open();
+}
+
+void MainWindow::StartGuideDemonstration(session::Guide, const QString&) {}
+
+void MainWindow::StopGuideDemonstration() {}
 
 HelpWindow* MainWindow::Help() const
 {

@@ -13,7 +13,10 @@ class QStackedWidget;
 namespace clavora {
 
 class MainController;
+class ClockPanel;
 class TabbedToolbar;
+class TargetPanel;
+class TypedLineStrip;
 class TypingView;
 
 // The tutor's one top-level window: menu bar, tabbed toolbar, accelerators and the four views.
@@ -46,6 +49,12 @@ public:
     void ShowError(const QString& title, const QString& text) override;
     bool RunStartupWizard() override;
     void RequestClose() override;
+    void RunWithProgress(const QString& title, const std::function<void(ProgressReporter&)>& work) override;
+    void Repaint(session::Panels panels) override;
+    void SetFontSize(int storedFontSize) override;
+    void ShowFinishedNotice() override;
+    void StartGuideDemonstration(session::Guide guide, const QString& keys) override;
+    void StopGuideDemonstration() override;
 
     TabbedToolbar* Toolbar() const { return m_toolbar; }
     TypingView* Typing() const { return m_typingView; }
@@ -73,6 +82,9 @@ private:
     QWidget* m_gamesView = nullptr;
     QWidget* m_resultsView = nullptr;
     QPointer<HelpWindow> m_help;
+    TargetPanel* m_targetPanel = nullptr;
+    TypedLineStrip* m_typedLine = nullptr;
+    ClockPanel* m_clockPanel = nullptr;
     QHash<int, QAction*> m_actions;
 };
 

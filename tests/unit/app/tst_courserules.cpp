@@ -5,7 +5,6 @@
 #include <QTest>
 
 using namespace clavora;
-using CourseRules::LessonOutcome;
 
 class CourseRulesTest : public QObject
 {
@@ -51,37 +50,6 @@ private slots:
         in.lastSkillLevel = float(ValueFormat::ParseReal(lastStored));
         in.firstIncompleteSection = [incomplete] { return incomplete; };
         QCOMPARE(CourseRules::NextCourseEntry(in), next);
-    }
-
-    void firstIncompleteSection_data()
-    {
-        QTest::addColumn<QList<LessonOutcome>>("records");
-        QTest::addColumn<int>("expected");
-        QTest::addRow("nothing stored") << QList<LessonOutcome>{} << 1;
-        QList<LessonOutcome> allButBottom;
-        for (int key : {1001, 1006, 1016, 1020, 1022, 1028})
-            allButBottom.append({QString::number(key), QStringLiteral("Bronze")});
-        QTest::addRow("bottom row missing") << allButBottom << 9;
-        QList<LessonOutcome> all = allButBottom;
-        all.append({QStringLiteral("1011"), QStringLiteral("Diamond")});
-        QTest::addRow("all seven") << all << -1;
-        QList<LessonOutcome> weak = allButBottom;
-        weak.append({QStringLiteral("1011"), QStringLiteral("None")});
-        weak.append({QStringLiteral("1012"), QStringLiteral("Skipped")});
-        QTest::addRow("none and skipped do not count") << weak << 9;
-        QTest::addRow("keypad only") << QList<LessonOutcome>{{QStringLiteral("1025"), QStringLiteral("Gold")}}
-                                     << 1;
-        QTest::addRow("key past the course ignored")
-            << QList<LessonOutcome>{{QStringLiteral("1029"), QStringLiteral("Gold")}} << 1;
-        QTest::addRow("garbage key ignored")
-            << QList<LessonOutcome>{{QStringLiteral("abc"), QStringLiteral("Gold")}} << 1;
-    }
-
-    void firstIncompleteSection()
-    {
-        QFETCH(QList<LessonOutcome>, records);
-        QFETCH(int, expected);
-        QCOMPARE(CourseRules::FirstIncompleteSection(records), expected);
     }
 
     void skillLevel_data()

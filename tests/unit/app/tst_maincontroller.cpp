@@ -23,7 +23,7 @@ private:
 
     std::unique_ptr<MainController> Start(FakeMainView& view)
     {
-        auto controller = std::make_unique<MainController>(*m_settings, m_clock);
+        auto controller = std::make_unique<MainController>(*m_settings, m_clock, m_dir.path());
         controller->Initialize(view);
         QCoreApplication::processEvents();
         return controller;
@@ -224,7 +224,7 @@ private slots:
     void startupLoad_runsOnceAfterInitialize()
     {
         FakeMainView view;
-        MainController controller(*m_settings, m_clock);
+        MainController controller(*m_settings, m_clock, m_dir.path());
         int finished = 0;
         connect(&controller, &MainController::StartupLoadFinished, this, [&finished] { ++finished; });
         controller.Initialize(view);
