@@ -89,8 +89,10 @@ void TypingView::Relayout()
 void TypingView::keyPressEvent(QKeyEvent* event)
 {
     const int virtualKey = VirtualKeyFromQtKey(event->key());
+    // The Enter keys always type a carriage return, whatever text the platform attached.
+    const QString text = virtualKey == VkReturn ? QStringLiteral("\r") : event->text();
     // Escape is never typed; everything else goes to the session first.
-    if (event->key() != Qt::Key_Escape && m_keyHandler && m_keyHandler(virtualKey, event->text())) {
+    if (event->key() != Qt::Key_Escape && m_keyHandler && m_keyHandler(virtualKey, text)) {
         event->accept();
         return;
     }

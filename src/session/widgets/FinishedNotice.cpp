@@ -18,6 +18,8 @@ FinishedNotice::FinishedNotice(QWidget* parent)
 {
     setModal(true);
     setObjectName(QStringLiteral("FinishedNotice"));
+    // Named for window lists and assistive tools, though the frame shows no title.
+    setWindowTitle(QStringLiteral("Finished"));
 
     auto* frame = new QFrame(this);
     frame->setFrameShape(QFrame::Box);
