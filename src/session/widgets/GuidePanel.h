@@ -1,0 +1,39 @@
+#pragma once
+
+#include "session/GuideScene.h"
+#include "session/widgets/GuidePictures.h"
+
+#include <QWidget>
+
+namespace clavora {
+
+// A guide panel paints what its guide logic shows: the pictures of the scene blended in order,
+// then a black frame while enabled or grey shading while disabled. It is exactly as large as the
+// guide picture; pictures are decoded when the panel is built and again only for a screen of
+// another resolution.
+class GuidePanel : public QWidget
+{
+    Q_OBJECT
+
+public:
+    QSize sizeHint() const override { return m_pictureSize; }
+    const GuidePictures& Pictures() const { return m_pictures; }
+
+    // Paints the panel; the panel's paint event, and anyone drawing it elsewhere, call this.
+    void PaintGuide(QPainter& painter);
+
+protected:
+    GuidePanel(QSize pictureSize, QList<int> pictureNumbers, QWidget* parent);
+
+    // What the guide shows now in a panel of this width and enabled state.
+    virtual GuideScene Scene(int panelWidth, bool enabled) const = 0;
+
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QSize m_pictureSize;
+    QList<int> m_pictureNumbers;
+    GuidePictures m_pictures;
+};
+
+} // namespace clavora
