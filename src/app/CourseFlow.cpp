@@ -3,8 +3,12 @@
 #include "app/CommandIds.h"
 #include "app/CourseRules.h"
 #include "app/CourseTable.h"
+#include "app/ExerciseFinisher.h"
+#include "app/LessonSelection.h"
 #include "app/MainController.h"
+#include "app/PracticeSelection.h"
 #include "app/settings/SettingsStore.h"
+#include "app/SpeedTestOptions.h"
 #include "content/ExerciseCatalogue.h"
 #include "platform/Clock.h"
 #include "progress/LessonProgress.h"
@@ -18,6 +22,14 @@ namespace {
 constexpr int RandomSpeedTestFirstKey = 307;
 constexpr int RandomSpeedTestCount = 12;
 constexpr int FirstBuiltInPracticeKey = 4000;
+constexpr int FirstKeypadLessonKey = 1025;
+constexpr int LastKeypadLessonKey = 1028;
+
+// The two practices typed on the numeric keypad.
+bool IsKeypadPractice(const QString& key)
+{
+    return key == QStringLiteral("4010") || key == QStringLiteral("4011");
+}
 
 template <typename List> auto* FindOrFirst(const List& list, const QString& key)
 {
@@ -29,7 +41,11 @@ template <typename List> auto* FindOrFirst(const List& list, const QString& key)
 
 } // namespace
 
-CourseFlow::CourseFlow(MainController& main) : m_main(main) {}
+CourseFlow::CourseFlow(MainController& main)
+    : m_main(main), m_finisher(std::make_unique<ExerciseFinisher>(main, *this))
+{}
+
+CourseFlow::~CourseFlow() = default;
 
 void CourseFlow::LoadUserPosition()
 {
@@ -41,6 +57,17 @@ void CourseFlow::SetKeypadExercise(bool keypad)
     m_keypad = keypad;
     if (MainView* view = m_main.Window())
         view->SetKeypadLayout(keypad);
+}
+
+bool CourseFlow::IsCurrentEntryCompleted() const
+{
+    return m_entry >= 0 && m_entry < CourseTable::EntryCount && m_completedInRun[size_t(m_entry)];
+}
+
+void CourseFlow::MarkCurrentEntryCompleted(bool completed)
+{
+    if (m_entry >= 0 && m_entry < CourseTable::EntryCount)
+        m_completedInRun[size_t(m_entry)] = completed;
 }
 
 bool CourseFlow::IsCourseFinished() const
@@ -62,6 +89,73 @@ int CourseFlow::NextCourseEntry() const
     in.lastSkillLevel = float(m_main.Profile().Get(Profile::LastSkillLevel));
     in.firstIncompleteSection = [this] { return FirstIncompleteSection(); };
     return CourseRules::NextCourseEntry(in);
+}
+
+void CourseFlow::SelectLesson()
+{
+    MainView* view = m_main.Window();
+    if (!view || m_main.State() != SessionState::Idle)
+        return;
+    view->SelectTab(Tab::Lessons);
+    m_main.ShowTypingView();
+    const std::optional<ExerciseChoice> choice = view->RunLessonSelection(
+        LessonSelection::Build(m_main.Catalogue(), ResultsStore(m_main.Settings()), m_entry));
+    if (!choice)
+        return;
+    m_exerciseKey = choice->key;
+    const int keyNumber = choice->key.toInt();
+    SetKeypadExercise(keyNumber >= FirstKeypadLessonKey && keyNumber <= LastKeypadLessonKey);
+    m_main.Profile().Set(Profile::LastExercise, choice->title);
+    const int entry = CourseTable::FindLessonEntry(choice->key);
+    if (entry >= 0)
+        m_entry = entry;
+    m_main.SetState(SessionState::Preparing, CourseTable::At(m_entry).kind);
+}
+
+void CourseFlow::SelectPractice()
+{
+    MainView* view = m_main.Window();
+    if (!view || m_main.State() != SessionState::Idle)
+        return;
+    view->SelectTab(Tab::Practice);
+    SetKeypadExercise(false);
+    PracticeSelection selection(m_main.Catalogue(), m_main.UserType(),
+                                m_main.Profile().Get(Profile::PracticeKey),
+                                [this](bool words) { m_main.ClearProblemsConfirmed(words); });
+    const std::optional<ExerciseChoice> choice = view->RunPracticeSelection(selection);
+    if (!choice)
+        return;
+    m_main.Profile().Set(Profile::PracticeKey, choice->key);
+    m_main.Profile().Set(Profile::PracticeTitleKey, choice->title);
+    m_exerciseKey = choice->key;
+    m_main.Profile().Set(Profile::LastExercise, choice->title);
+    const int keyNumber = choice->key.toInt();
+    const int kind =
+        keyNumber >= FirstBuiltInPracticeKey ? ExerciseKind::Practice : ExerciseKind::CustomPractice;
+    SetKeypadExercise(IsKeypadPractice(m_exerciseKey));
+    m_main.SetState(SessionState::Preparing, kind);
+}
+
+void CourseFlow::SelectSpeedTest()
+{
+    MainView* view = m_main.Window();
+    if (!view || m_main.State() != SessionState::Idle)
+        return;
+    SetKeypadExercise(false);
+    m_main.ShowTypingView();
+    const SpeedTestOptions options(m_main.Catalogue(),
+                                   m_main.Profile().Get(Profile::SpeedTestDurationSeconds));
+    const std::optional<SpeedTestChoice> choice = view->RunSpeedTestSelection(options);
+    if (!choice)
+        return;
+    m_main.Profile().Set(Profile::SpeedTestDurationSeconds, choice->durationSeconds);
+    if (choice->importedKey.isEmpty()) {
+        StartRandomSpeedTest(ExerciseKind::SpeedTestAlt);
+        return;
+    }
+    m_exerciseKey = choice->importedKey;
+    m_main.Profile().Set(Profile::LastExercise, QStringLiteral("Speed test"));
+    m_main.SetState(SessionState::Preparing, ExerciseKind::CustomSpeedTest);
 }
 
 void CourseFlow::StartExercise()
@@ -98,7 +192,7 @@ void CourseFlow::StartRandomPractice()
         return;
     m_exerciseKey = practice->Key();
     m_main.Profile().Set(Profile::LastExercise, practice->Title());
-    SetKeypadExercise(m_exerciseKey == QStringLiteral("4010") || m_exerciseKey == QStringLiteral("4011"));
+    SetKeypadExercise(IsKeypadPractice(m_exerciseKey));
     m_main.SetState(SessionState::Preparing, ExerciseKind::Practice);
 }
 
@@ -226,16 +320,14 @@ void CourseFlow::StopExercise()
         m_main.Profile().Set(Profile::TakeInitialSkillTest, true);
     m_main.UpdateCommandStates();
     m_main.Session().Stop();
+    MarkCurrentEntryCompleted(false);
     m_repeat = true;
     m_main.SetState(SessionState::Results, -1);
 }
 
 void CourseFlow::FinishExercise()
 {
-    // Results are rated and stored once the results store is wired in; until then an exercise
-    // that ends goes back to Idle.
-    m_main.Session().Reset();
-    m_main.SetState(SessionState::Idle, -1);
+    m_finisher->FinishExercise();
 }
 
 int CourseFlow::CoursePositionOfExercise() const

@@ -425,7 +425,12 @@ void MainController::AskResetResults()
         m_settings.ResetUser();
 }
 
-void MainController::ClearProblemList(bool words)
+void MainController::ClearProblemsConfirmed(bool words)
+{
+    ClearProblemList(words, true);
+}
+
+void MainController::ClearProblemList(bool words, bool alreadyConfirmed)
 {
     const ProblemListCommands commands(
         *m_problems,
@@ -435,9 +440,9 @@ void MainController::ClearProblemList(bool words)
         },
         [this] { RegenerateRevisionTexts(); });
     if (words)
-        commands.ClearProblemWordsCommand(false);
+        commands.ClearProblemWordsCommand(alreadyConfirmed);
     else
-        commands.ClearProblemCharsCommand(false);
+        commands.ClearProblemCharsCommand(alreadyConfirmed);
 }
 
 void MainController::Exit()
@@ -465,10 +470,21 @@ void MainController::OnCommand(int id)
         break;
     case Command::SelectLesson:
     case Command::MenuSelectLesson:
+        if (!busy) {
+            ShowTypingView();
+            m_course->SelectLesson();
+        }
+        break;
     case Command::SelectPractice:
     case Command::MenuSelectPractice:
-        if (!busy)
+        if (!busy) {
             ShowTypingView();
+            m_course->SelectPractice();
+        }
+        break;
+    case Command::SelectSpeedTest:
+        if (!busy)
+            m_course->SelectSpeedTest();
         break;
     case Command::Stop:
     case Command::LessonsStop:
@@ -524,7 +540,7 @@ void MainController::OnCommand(int id)
     case Command::ClearProblemWords:
     case Command::ClearProblemChars:
         if (!busy)
-            ClearProblemList(id == Command::ClearProblemWords);
+            ClearProblemList(id == Command::ClearProblemWords, false);
         break;
     case Command::Exit:
         Exit();

@@ -71,6 +71,8 @@ public:
     void SetExerciseCaption(const QString& caption);
     // Rebuilds the texts of the revision practices from the latest problem lists.
     void RegenerateRevisionTexts();
+    // Clears the problem words (true) or characters (false) the user has already agreed to lose.
+    void ClearProblemsConfirmed(bool words);
 
     void ShowTypingView();
     void ShowDictationView();
@@ -97,6 +99,7 @@ public:
     TypingSession& Session() { return *m_session; }
     CourseFlow& Course() { return *m_course; }
     ProblemStore& Problems() { return *m_problems; }
+    SoundEvents& Sounds() { return *m_sounds; }
     RandomGenerator& Random() { return m_random; }
     const Clock& Time() const { return m_clock; }
     MainView* Window() const { return m_view; }
@@ -117,7 +120,7 @@ private:
     void SelectTabAndShowTyping(Tab tab, bool postStart);
     void ShowView(clavora::View view);
     void AskResetResults();
-    void ClearProblemList(bool words);
+    void ClearProblemList(bool words, bool alreadyConfirmed);
     void Exit();
     QTimer& TimerOf(session::Timer timer);
 

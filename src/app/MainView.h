@@ -1,15 +1,22 @@
 #pragma once
 
 #include "app/CommandIds.h"
+#include "app/ExerciseChoice.h"
 #include "session/SessionTypes.h"
 
 #include <functional>
+#include <optional>
 #include <QString>
 
 namespace clavora {
 
 struct CommandStates;
+struct ExerciseFinishedContent;
+struct LessonSelectionList;
+class PracticeSelection;
 class ProgressReporter;
+struct SpeedTestChoice;
+class SpeedTestOptions;
 
 // The views of the main window, at most one shown.
 enum class View
@@ -56,6 +63,14 @@ public:
     // The modal "Finished" notice; when it has closed the window calls
     // MainController::OnFinishedNoticeClosed.
     virtual void ShowFinishedNotice() = 0;
+    // The course navigation dialog after an exercise: the command of the button pressed, or 0
+    // when it was closed with "Stop".
+    virtual int RunExerciseFinishedDialog(const ExerciseFinishedContent& content) = 0;
+    // The selection dialogs; nothing when cancelled.
+    virtual std::optional<ExerciseChoice> RunLessonSelection(const LessonSelectionList& lessons) = 0;
+    virtual std::optional<ExerciseChoice> RunPracticeSelection(PracticeSelection& selection) = 0;
+    virtual std::optional<SpeedTestChoice> RunSpeedTestSelection(const SpeedTestOptions& options) = 0;
+
     // The keyboard and keypad guides' demonstration of a lesson's new keys.
     virtual void StartGuideDemonstration(session::Guide guide, const QString& keys) = 0;
     virtual void StopGuideDemonstration() = 0;

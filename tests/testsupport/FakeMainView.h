@@ -1,12 +1,17 @@
 #pragma once
 
 #include "app/CommandStateRules.h"
+#include "app/CourseNavigation.h"
+#include "app/LessonSelection.h"
 #include "app/MainView.h"
+#include "app/PracticeSelection.h"
+#include "app/SpeedTestOptions.h"
 #include "content/ProgressReporter.h"
 
 #include <deque>
 #include <functional>
 #include <QStringList>
+#include <vector>
 
 namespace clavora::test {
 
@@ -62,6 +67,27 @@ public:
         if (onFinishedNotice_)
             onFinishedNotice_();
     }
+    // Each dialog records what it was shown and gives the scripted answer (none: Stop/Cancel).
+    int RunExerciseFinishedDialog(const ExerciseFinishedContent& content) override
+    {
+        finishedDialogs_.push_back(content);
+        return finishedDialogAnswer_ ? finishedDialogAnswer_(content) : 0;
+    }
+    std::optional<ExerciseChoice> RunLessonSelection(const LessonSelectionList& lessons) override
+    {
+        lessonLists_.push_back(lessons);
+        return lessonAnswer_ ? lessonAnswer_(lessons) : std::nullopt;
+    }
+    std::optional<ExerciseChoice> RunPracticeSelection(PracticeSelection& selection) override
+    {
+        ++practiceSelections_;
+        return practiceAnswer_ ? practiceAnswer_(selection) : std::nullopt;
+    }
+    std::optional<SpeedTestChoice> RunSpeedTestSelection(const SpeedTestOptions& options) override
+    {
+        ++speedTestSelections_;
+        return speedTestAnswer_ ? speedTestAnswer_(options) : std::nullopt;
+    }
     void StartGuideDemonstration(session::Guide guide, const QString& keys) override
     {
         demonstrations_.append(QString::number(int(guide)) + u':' + keys);
@@ -90,6 +116,14 @@ public:
     std::function<void()> onFinishedNotice_;
     QStringList demonstrations_;
     int demonstrationStops_ = 0;
+    std::vector<ExerciseFinishedContent> finishedDialogs_;
+    std::function<int(const ExerciseFinishedContent&)> finishedDialogAnswer_;
+    std::vector<LessonSelectionList> lessonLists_;
+    std::function<std::optional<ExerciseChoice>(const LessonSelectionList&)> lessonAnswer_;
+    int practiceSelections_ = 0;
+    std::function<std::optional<ExerciseChoice>(PracticeSelection&)> practiceAnswer_;
+    int speedTestSelections_ = 0;
+    std::function<std::optional<SpeedTestChoice>(const SpeedTestOptions&)> speedTestAnswer_;
 };
 
 } // namespace clavora::test

@@ -1,0 +1,134 @@
+#include "dialogs/LessonSelectionDialog.h"
+
+#include "dialogs/PlainLines.h"
+
+#include <QDialogButtonBox>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace clavora {
+
+namespace {
+
+// Column widths in average characters; the title takes the rest.
+constexpr int NumberWidth = 6;
+constexpr int SpeedWidth = 15;
+constexpr int AwardWidth = 10;
+constexpr int TitleWidth = 30;
+
+QPlainTextEdit* ReadOnlyField()
+{
+    auto* field = new QPlainTextEdit;
+    field->setReadOnly(true);
+    return field;
+}
+
+} // namespace
+
+const QString LessonSelectionDialog::HelpTopic = QStringLiteral("exercises_lessons");
+
+LessonSelectionDialog::LessonSelectionDialog(LessonSelectionList lessons, OpenHelp openHelp, QWidget* parent)
+    : QDialog(parent), m_lessons(std::move(lessons)), m_list(new QTreeWidget), m_description(ReadOnlyField()),
+      m_preview(ReadOnlyField()),
+      m_buttons(
+          new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help))
+{
+    setWindowTitle(QStringLiteral("Select Lesson"));
+    m_list->setColumnCount(ColumnCount);
+    m_list->setHeaderLabels({QString(), QStringLiteral("Title"), QStringLiteral("Latest Net WPM"),
+                             QStringLiteral("Best Net WPM"), QStringLiteral("Award"), QString()});
+    m_list->setRootIsDecorated(false);
+    m_list->setUniformRowHeights(true);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setAllColumnsShowFocus(true);
+    m_list->setColumnHidden(KeyColumn, true);
+    const int character = fontMetrics().averageCharWidth();
+    m_list->setColumnWidth(NumberColumn, NumberWidth * character);
+    m_list->setColumnWidth(TitleColumn, TitleWidth * character);
+    m_list->setColumnWidth(LatestColumn, SpeedWidth * character);
+    m_list->setColumnWidth(BestColumn, SpeedWidth * character);
+    m_list->setColumnWidth(AwardColumn, AwardWidth * character);
+    m_list->header()->setStretchLastSection(false);
+    m_list->header()->setSectionResizeMode(TitleColumn, QHeaderView::Stretch);
+    for (const LessonProgressRow& row : std::as_const(m_lessons.rows)) {
+        auto* item = new QTreeWidgetItem(
+            QStringList{row.number, row.title, row.latestNetWpm, row.bestNetWpm, row.award, row.keyText});
+        for (int column : {LatestColumn, BestColumn})
+            item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+        m_list->addTopLevelItem(item);
+    }
+
+    m_description->setMaximumHeight(fontMetrics().height() * 4);
+    m_preview->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_preview->setLineWrapMode(QPlainTextEdit::NoWrap);
+    auto* texts = new QVBoxLayout;
+    texts->addWidget(new QLabel(QStringLiteral("Description:")));
+    texts->addWidget(m_description);
+    texts->addWidget(new QLabel(QStringLiteral("Preview:")));
+    texts->addWidget(m_preview, 1);
+    auto* body = new QHBoxLayout;
+    body->addWidget(m_list, 3);
+    body->addLayout(texts, 2);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(body, 1);
+    layout->addWidget(m_buttons);
+
+    connect(m_list, &QTreeWidget::itemSelectionChanged, this, &LessonSelectionDialog::ShowSelectedTexts);
+    connect(m_list, &QTreeWidget::itemDoubleClicked, this, [this] {
+        if (Choice())
+            accept();
+    });
+    connect(m_buttons, &QDialogButtonBox::accepted, this, [this] {
+        if (Choice())
+            accept();
+    });
+    connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_buttons, &QDialogButtonBox::helpRequested, this, [openHelp] {
+        if (openHelp)
+            openHelp(HelpTopic);
+    });
+
+    if (m_lessons.currentRow >= 0 && m_lessons.currentRow < m_list->topLevelItemCount()) {
+        QTreeWidgetItem* current = m_list->topLevelItem(m_lessons.currentRow);
+        m_list->setCurrentItem(current);
+        m_list->scrollToItem(current, QAbstractItemView::PositionAtCenter);
+    }
+    ShowSelectedTexts();
+    m_list->setFocus();
+    resize(980, 560);
+}
+
+void LessonSelectionDialog::ShowSelectedTexts()
+{
+    const QList<QTreeWidgetItem*> selected = m_list->selectedItems();
+    const int row = selected.size() == 1 ? m_list->indexOfTopLevelItem(selected.first()) : -1;
+    const bool valid = row >= 0 && row < m_lessons.descriptions.size() && row < m_lessons.previews.size();
+    m_description->setPlainText(valid ? m_lessons.descriptions.at(row) : QString());
+    m_preview->setPlainText(valid ? PlainLines(m_lessons.previews.at(row)) : QString());
+    m_buttons->button(QDialogButtonBox::Ok)->setEnabled(selected.size() == 1);
+}
+
+std::optional<ExerciseChoice> LessonSelectionDialog::Choice() const
+{
+    const QList<QTreeWidgetItem*> selected = m_list->selectedItems();
+    if (selected.size() != 1)
+        return std::nullopt;
+    return ExerciseChoice{selected.first()->text(KeyColumn), selected.first()->text(TitleColumn)};
+}
+
+std::optional<ExerciseChoice> LessonSelectionDialog::Run(const LessonSelectionList& lessons,
+                                                         OpenHelp openHelp, QWidget* parent)
+{
+    LessonSelectionDialog dialog(lessons, std::move(openHelp), parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.Choice();
+}
+
+} // namespace clavora

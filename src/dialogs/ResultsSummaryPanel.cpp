@@ -1,0 +1,91 @@
+#include "dialogs/ResultsSummaryPanel.h"
+
+#include <QPainter>
+
+namespace clavora {
+
+namespace {
+
+constexpr int PanelWidth = 380;
+constexpr int Margin = 5;
+constexpr int HeadingHeight = 24;
+constexpr int RuleY = 30;
+constexpr int TitleTop = 40;
+constexpr int TitleHeight = 18;
+constexpr int TitleRightMargin = 15;
+// The figures start 45 pixels below a one-line title and move down with every wrapped line.
+constexpr int FiguresBelowTitleTop = 45;
+constexpr int RowHeight = 14;
+constexpr int RowSpacing = 15;
+constexpr int RowLabelX = 25;
+constexpr int BottomMargin = 10;
+
+QFont SummaryFont(int pixelHeight)
+{
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPixelSize(pixelHeight);
+    font.setWeight(QFont::Normal);
+    return font;
+}
+
+} // namespace
+
+const QColor ResultsSummaryPanel::LabelColor = QColor(31, 54, 192);
+const QColor ResultsSummaryPanel::ValueColor = QColor(30, 130, 45);
+
+ResultsSummaryPanel::ResultsSummaryPanel(ResultsSummary summary, QWidget* parent)
+    : QWidget(parent), m_summary(std::move(summary))
+{
+    setAutoFillBackground(false);
+    setMinimumWidth(PanelWidth);
+}
+
+QSize ResultsSummaryPanel::sizeHint() const
+{
+    QImage scratch(1, 1, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&scratch);
+    const int width = std::max(PanelWidth, this->width());
+    return {PanelWidth, DrawResultsSummary(painter, m_summary, width)};
+}
+
+int ResultsSummaryPanel::DrawResultsSummary(QPainter& painter, const ResultsSummary& summary, int width)
+{
+    painter.setFont(SummaryFont(HeadingHeight));
+    painter.setPen(Qt::black);
+    painter.drawText(QRect(Margin, 0, width - 2 * Margin, HeadingHeight + 6), Qt::AlignLeft | Qt::AlignTop,
+                     summary.heading);
+    painter.drawLine(Margin, RuleY, width - Margin, RuleY);
+
+    painter.setFont(SummaryFont(TitleHeight));
+    painter.setPen(LabelColor);
+    const int labelWidth = painter.fontMetrics().horizontalAdvance(summary.titleLabel);
+    painter.drawText(QPoint(Margin, TitleTop + painter.fontMetrics().ascent()), summary.titleLabel);
+    painter.setPen(ValueColor);
+    const QRect titleArea(Margin + labelWidth, TitleTop,
+                          std::max(1, width - TitleRightMargin - Margin - labelWidth), 10000);
+    QRect titleUsed;
+    painter.drawText(titleArea, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, summary.title, &titleUsed);
+    const int titleLines = std::max(1, (titleUsed.height() + painter.fontMetrics().height() / 2) /
+                                           std::max(1, painter.fontMetrics().height()));
+
+    painter.setFont(SummaryFont(RowHeight));
+    int top = TitleTop + FiguresBelowTitleTop + (titleLines - 1) * painter.fontMetrics().height();
+    const int ascent = painter.fontMetrics().ascent();
+    for (const SummaryRow& row : summary.rows) {
+        painter.setPen(LabelColor);
+        painter.drawText(QPoint(RowLabelX, top + ascent), row.label);
+        painter.setPen(ValueColor);
+        painter.drawText(QPoint(row.valueX, top + ascent), row.value);
+        top += RowSpacing;
+    }
+    return top + BottomMargin;
+}
+
+void ResultsSummaryPanel::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::Button));
+    DrawResultsSummary(painter, m_summary, width());
+}
+
+} // namespace clavora
