@@ -1,5 +1,7 @@
 #pragma once
 
+#include "session/SessionTypes.h"
+
 namespace clavora {
 
 // Command numbers sent by menus, toolbar buttons and accelerators to the main window. Several
@@ -100,35 +102,8 @@ enum class Tab : int
     Results = 5
 };
 
-// The running exercise's state; values are stored and compared as numbers.
-enum SessionState : int
-{
-    Idle = 0,
-    Paused = 1,
-    Preparing = 2,
-    Typing = 3,
-    Completed = 4,
-    Results = 5
-};
-
-namespace ExerciseKind {
-enum : int
-{
-    None = 0,
-    SkillTest = 1,
-    Lesson = 2,
-    KeypadLesson = 3,
-    Practice = 4,
-    SpeedTest = 5,
-    SpeedTestAlt = 6,
-    CustomPractice = 7,
-    CustomSpeedTest = 8,
-    CourseFinished = 9,
-    Flurrix = 10,
-    ThirtySeconds = 11,
-    TypingHero = 12,
-    Dictation = 13,
-};
-} // namespace ExerciseKind
+// The running exercise's state and kind are the typing session's numbers.
+using SessionState = session::State;
+namespace ExerciseKind = session::Kind;
 
 } // namespace clavora

@@ -15,7 +15,8 @@ enum State : int
     Results = 5
 };
 
-// The kinds of exercise the session tells apart; -1 asks SetState to keep the current kind.
+// The kinds of exercise (the running exercise's ExerciseKind); -1 asks SetState to keep the current
+// kind.
 namespace Kind {
 enum : int
 {
@@ -29,6 +30,10 @@ enum : int
     SpeedTestAlt = 6,
     CustomPractice = 7,
     CustomSpeedTest = 8,
+    CourseFinished = 9,
+    Flurrix = 10,
+    ThirtySeconds = 11,
+    TypingHero = 12,
     Dictation = 13,
 };
 } // namespace Kind
