@@ -61,8 +61,9 @@ GuideScene KeyboardGuide::Scene(int panelWidth, bool enabled) const
 
 void KeyboardGuide::ShowNextExpected(GuideScene& scene) const
 {
-    // With forced corrections a wrong character must be taken back before anything else.
-    if (m_typed.Rules().correctionsForced && !m_typed.IsLastCorrect()) {
+    // With forced corrections the session takes only Backspace after a wrong key. Its own flag
+    // decides, not the last buffer character: a mistyped line end ends in the right line feed.
+    if (m_typed.Rules().correctionsForced && !m_typed.IsCorrect()) {
         ShowKey(scene, GuideKey::Backspace);
         ShowHandAtRest(scene, GuideHand::Left);
         return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "session/GuideDemonstration.h"
 #include "session/GuideScene.h"
 #include "session/widgets/GuidePictures.h"
 
@@ -18,6 +19,8 @@ class GuidePanel : public QWidget
 public:
     QSize sizeHint() const override { return m_pictureSize; }
     const GuidePictures& Pictures() const { return m_pictures; }
+    // The guide's demonstration of a lesson's new keys.
+    virtual GuideDemonstration& Demonstration() = 0;
 
     // Paints the panel; the panel's paint event, and anyone drawing it elsewhere, call this.
     void PaintGuide(QPainter& painter);

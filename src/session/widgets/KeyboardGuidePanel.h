@@ -15,6 +15,7 @@ public:
 
     KeyboardGuide& Guide() { return m_guide; }
     const KeyboardGuide& Guide() const { return m_guide; }
+    GuideDemonstration& Demonstration() override { return m_guide.Demonstration(); }
 
 protected:
     GuideScene Scene(int panelWidth, bool enabled) const override;

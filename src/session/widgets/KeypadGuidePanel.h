@@ -15,6 +15,7 @@ public:
 
     KeypadGuide& Guide() { return m_guide; }
     const KeypadGuide& Guide() const { return m_guide; }
+    GuideDemonstration& Demonstration() override { return m_guide.Demonstration(); }
 
 protected:
     GuideScene Scene(int panelWidth, bool enabled) const override;
