@@ -1,0 +1,108 @@
+#pragma once
+
+#include "app/CourseFlow.h"
+#include "app/MainController.h"
+#include "app/settings/SettingsStore.h"
+#include "app/settings/UserProfile.h"
+#include "FakeMainView.h"
+#include "platform/KeyCodes.h"
+#include "platform/RegistryStore.h"
+#include "progress/ResultsStore.h"
+#include "session/TypingSession.h"
+#include "TestClock.h"
+
+#include <memory>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace clavora::test {
+
+// A main window's logic with a signed-in user, the built-in catalogue loaded and a window that
+// answers from a script; exercises are typed key by key on a clock the test moves.
+class CourseFixture final
+{
+    // Declared first, so the settings outlive the controller that uses them.
+    QTemporaryDir m_dir;
+    RegistryStore m_registry;
+    std::unique_ptr<SettingsStore> m_settings;
+
+public:
+    static inline const QString UserName = QStringLiteral("Ann");
+
+    CourseFixture()
+    {
+        m_registry.Open(m_dir.filePath(QStringLiteral("registry.sqlite")));
+        m_settings = std::make_unique<SettingsStore>(m_registry);
+        m_settings->WriteText(QStringLiteral("Settings"), QStringLiteral("FirstRun"), QStringLiteral("0"));
+        m_settings->CreateUser(UserName, 5);
+        m_settings->SelectUser(UserName);
+        view.onFinishedNotice_ = [this] { controller->OnFinishedNoticeClosed(); };
+        controller = std::make_unique<MainController>(*m_settings, clock, m_dir.path());
+        controller->Initialize(view);
+        QCoreApplication::processEvents();
+        QTRY_VERIFY(controller->StartupLoadDone());
+    }
+
+    SettingsStore& Settings() { return *m_settings; }
+    UserProfile& Profile() { return controller->Profile(); }
+    CourseFlow& Course() { return controller->Course(); }
+    ResultsStore Results() { return ResultsStore(*m_settings); }
+
+    // Moves the course to an entry, as a selection or an earlier run would have.
+    void SetEntry(int entry)
+    {
+        Course().SetCurrentEntry(entry);
+        Profile().Set(Profile::CurrExerciseEntry, entry);
+    }
+
+    // Types the loaded exercise to its end: msPerKey between keys, the first `errors` characters
+    // first mistyped and put right with Backspace. Stops early after `keys` characters when set.
+    void TypeExercise(int msPerKey, int errors = 0, int keys = -1)
+    {
+        const QString text = controller->Session().Target().Text();
+        int typed = 0;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (keys >= 0 && typed == keys)
+                return;
+            if (typed < errors) {
+                Press(u'#');
+                Press(u'\b');
+            }
+            const QChar c = text.at(i);
+            Press(c);
+            if (c == u'\r')
+                ++i; // Enter types the whole line break
+            ++typed;
+            clock.Advance(msPerKey);
+        }
+    }
+
+    // Starts the current course entry and types it.
+    void RunCurrentEntry(int msPerKey, int errors = 0)
+    {
+        controller->OnCommand(Command::CourseStart);
+        QCOMPARE(controller->State(), int(SessionState::Typing));
+        TypeExercise(msPerKey, errors);
+    }
+
+    const ExerciseFinishedContent& LastDialog() const { return view.finishedDialogs_.back(); }
+
+    test::TestClock clock;
+    FakeMainView view;
+    std::unique_ptr<MainController> controller;
+
+private:
+    void Press(QChar c)
+    {
+        int key = c.toUpper().unicode();
+        if (c == u'\b')
+            key = VkBackspace;
+        else if (c == u'\r')
+            key = VkReturn;
+        else if (c == u' ')
+            key = VkSpace;
+        controller->HandleTypingKey(key, c == u'\b' ? QString() : QString(c));
+    }
+};
+
+} // namespace clavora::test

@@ -1,0 +1,221 @@
+// The next-step buttons of the course navigation dialog, the tips and the results summary texts.
+#include "app/CommandIds.h"
+#include "app/CourseNavigation.h"
+#include "app/ResultsSummary.h"
+#include "platform/RandomGenerator.h"
+
+#include <QSet>
+#include <QTest>
+
+using namespace clavora;
+using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(ExerciseFinishedInputs)
+Q_DECLARE_METATYPE(ResultFigures)
+
+namespace {
+
+constexpr int Start = Command::CourseStart;
+constexpr int Skip = Command::CourseNext;
+constexpr int Repeat = Command::CourseRepeat;
+constexpr int Game = Command::FlurrixGameBreak;
+
+ExerciseFinishedInputs Lesson(int current, int next, int last, bool repeat = false, int countdown = 3)
+{
+    ExerciseFinishedInputs in;
+    in.resultKind = ExerciseKind::Lesson;
+    in.currentEntry = current;
+    in.nextEntry = next;
+    in.lastLessonIndex = last;
+    in.repeatFlag = repeat;
+    in.gameBreakCountdown = countdown;
+    return in;
+}
+
+ExerciseFinishedInputs SkillTest(bool repeat)
+{
+    ExerciseFinishedInputs in = Lesson(0, repeat ? 0 : 1, 0, repeat);
+    in.resultKind = ExerciseKind::SkillTest;
+    return in;
+}
+
+ExerciseFinishedInputs WithoutButtons(ExerciseFinishedInputs in)
+{
+    in.buttonsEnabled = false;
+    return in;
+}
+
+ExerciseFinishedInputs RepeatSuppressed(ExerciseFinishedInputs in)
+{
+    in.repeatSuppressed = true;
+    return in;
+}
+
+// "label | description | command" per button.
+QStringList Describe(const QList<CourseButton>& buttons)
+{
+    QStringList lines;
+    for (const CourseButton& b : buttons)
+        lines.append(u"%1 | %2 | %3"_s.arg(b.label, b.description).arg(b.commandId));
+    return lines;
+}
+
+QString B(const QString& label, const QString& description, int command)
+{
+    return u"%1 | %2 | %3"_s.arg(label, description).arg(command);
+}
+
+ResultFigures Figures(quint32 durationMs, quint32 characters, quint32 errors, double kph, double accuracy)
+{
+    ResultFigures f;
+    f.durationMs = durationMs;
+    f.characters = characters;
+    f.errors = errors;
+    f.corrections = 3;
+    f.kph = kph;
+    f.grossWpm = kph / 300.0;
+    f.netWpm = std::max(0.0, f.grossWpm - errors);
+    f.accuracyPercent = accuracy;
+    return f;
+}
+
+} // namespace
+
+class CourseNavigationTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void buttons_data()
+    {
+        QTest::addColumn<ExerciseFinishedInputs>("inputs");
+        QTest::addColumn<QStringList>("expected");
+
+        QTest::addRow("finished lesson")
+            << Lesson(2, 3, 2)
+            << QStringList{B(u"Start Next Exercise"_s, u"Home Row: Basics 2"_s, Start),
+                           B(u"Skip Home Row: Basics 2"_s, u"Continue on to Home Row: Revision"_s, Skip),
+                           B(u"Repeat This Exercise"_s, u"Home Row: Basics 1"_s, Repeat)};
+        QTest::addRow("stopped lesson: restart or skip the last lesson")
+            << Lesson(6, 6, 6, true)
+            << QStringList{B(u"Skip Top Row: Basics 1"_s, u"Continue on to Top Row: Basics 2"_s, Skip),
+                           B(u"Restart This Exercise"_s, u"Top Row: Basics 1"_s, Repeat)};
+        QTest::addRow("stopped lesson, repeat suppressed: start it again")
+            << RepeatSuppressed(Lesson(6, 6, 6, true))
+            << QStringList{B(u"Start Next Exercise"_s, u"Top Row: Basics 1"_s, Start),
+                           B(u"Skip Top Row: Basics 1"_s, u"Continue on to Top Row: Basics 2"_s, Skip)};
+        QTest::addRow("finished skill test")
+            << SkillTest(false)
+            << QStringList{B(u"Start Exercise"_s, u"Home Row: Overview"_s, Start),
+                           B(u"Skip Home Row: Overview"_s, u"Continue on to Home Row: Basics 1"_s, Skip)};
+        QTest::addRow("stopped skill test")
+            << SkillTest(true)
+            << QStringList{B(u"Skip Initial Skill Test"_s, u"Continue on to Home Row: Overview"_s, Skip),
+                           B(u"Restart This Exercise"_s, u"Initial Skill Test"_s, Repeat)};
+        QTest::addRow("next is the last lesson: nothing to skip to")
+            << Lesson(27, 28, 27)
+            << QStringList{B(u"Start Next Exercise"_s, u"Numeric Keypad: Revision"_s, Start),
+                           B(u"Repeat This Exercise"_s, u"Numeric Keypad: Basics 2"_s, Repeat)};
+        QTest::addRow("course finished: repeat only")
+            << Lesson(28, 29, 28)
+            << QStringList{B(u"Repeat This Exercise"_s, u"Numeric Keypad: Revision"_s, Repeat)};
+        QTest::addRow("back at an incomplete section")
+            << Lesson(28, 9, 28)
+            << QStringList{B(u"Start Next Exercise"_s, u"Bottom Row: Overview"_s, Start),
+                           B(u"Skip Bottom Row: Overview"_s, u"Continue on to Bottom Row: Basics 1"_s, Skip),
+                           B(u"Repeat This Exercise"_s, u"Numeric Keypad: Revision"_s, Repeat)};
+        QTest::addRow("game break") << Lesson(4, 5, 4, false, 0)
+                                    << QStringList{
+                                           B(u"Start Next Exercise"_s, u"Flurrix"_s, Game),
+                                           B(u"Skip Flurrix"_s, u"Continue on to Top Row: Overview"_s, Start),
+                                           B(u"Repeat This Exercise"_s, u"Home Row: Revision"_s, Repeat)};
+        QTest::addRow("buttons not enabled") << WithoutButtons(Lesson(4, 5, 4)) << QStringList{};
+    }
+
+    void buttons()
+    {
+        QFETCH(ExerciseFinishedInputs, inputs);
+        QFETCH(QStringList, expected);
+        const auto buttons = ExerciseFinishedButtons(inputs);
+        QVERIFY(buttons.has_value());
+        QCOMPARE(Describe(*buttons), expected);
+    }
+
+    void stoppedWithoutButtons_showsNoDialog()
+    {
+        QVERIFY(!ExerciseFinishedButtons(WithoutButtons(Lesson(3, 3, 3, true))).has_value());
+    }
+
+    void tips_areChosenEvenly()
+    {
+        RandomGenerator random(7);
+        QHash<QString, int> counts;
+        for (int i = 0; i < 6000; ++i)
+            ++counts[ChooseTip(random)];
+        QCOMPARE(counts.size(), 6);
+        for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+            QVERIFY2(it.value() > 800 && it.value() < 1200, qPrintable(it.key()));
+    }
+
+    void exerciseSummary_data()
+    {
+        QTest::addColumn<ResultFigures>("figures");
+        QTest::addColumn<int>("lessonsToGame");
+        QTest::addColumn<QStringList>("values");
+
+        QTest::addRow("zero duration")
+            << Figures(0, 0, 0, 0.0, 0.0) << 2
+            << QStringList{u"0"_s, u"0"_s, u" 0.0"_s, u"0"_s, u"3"_s, u" 0.0"_s, u"None"_s, u"2"_s};
+        QTest::addRow("bronze with honors, no game line")
+            << Figures(60000, 153, 0, 9180.0, 100.0) << 0
+            << QStringList{
+                   u"60.0"_s, u"30.6"_s, u"30.6"_s, u"0"_s, u"3"_s, u"100.0"_s, u"Bronze - with honors"_s};
+        QTest::addRow("diamond with an error")
+            << Figures(61500, 470, 1, 27512.2, 99.8) << 4
+            << QStringList{u"61.5"_s, u"91.7"_s, u"90.7"_s, u"1"_s, u"3"_s, u"99.8"_s, u"Diamond"_s, u"4"_s};
+    }
+
+    void exerciseSummary()
+    {
+        QFETCH(ResultFigures, figures);
+        QFETCH(int, lessonsToGame);
+        QFETCH(QStringList, values);
+        const ResultsSummary summary =
+            ResultsSummaries::OfExercise(figures, u"Home Row: Overview"_s, lessonsToGame);
+        QCOMPARE(summary.heading, u"Exercise Results"_s);
+        QCOMPARE(summary.titleLabel + summary.title, u"Exercise title: Home Row: Overview"_s);
+        QStringList shown;
+        for (const SummaryRow& row : summary.rows)
+            shown.append(row.value);
+        QCOMPARE(shown, values);
+        QCOMPARE(summary.rows.first().label, u"Duration (sec): "_s);
+        QCOMPARE(summary.rows.at(2).valueX, 145);
+        QCOMPARE(summary.rows.at(3).valueX, 150);
+    }
+
+    void gameSummary_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("secondLabel");
+        QTest::addRow("flurrix") << int(ExerciseKind::Flurrix) << u"Flurrix"_s << u"High Score: "_s;
+        QTest::addRow("thirty seconds")
+            << int(ExerciseKind::ThirtySeconds) << u"Duzedi Zezarur uz Ider"_s << u"Total Points: "_s;
+    }
+
+    void gameSummary()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, title);
+        QFETCH(QString, secondLabel);
+        const ResultsSummary summary = ResultsSummaries::OfGame(kind, 120, 450, 0);
+        QCOMPARE(summary.heading, u"Game Results"_s);
+        QCOMPARE(summary.title, title);
+        QCOMPARE(summary.rows.size(), 2);
+        QCOMPARE(summary.rows[0].label + summary.rows[0].value, u"Score: 120"_s);
+        QCOMPARE(summary.rows[1].label + summary.rows[1].value, secondLabel + u"450"_s);
+    }
+};
+
+QTEST_GUILESS_MAIN(CourseNavigationTest)
+#include "tst_coursenavigation.moc"

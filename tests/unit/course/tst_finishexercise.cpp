@@ -1,0 +1,320 @@
+// The end of an exercise as a whole: rating, storing, the user's skill, the course navigation
+// dialog and where the course goes next, with the dialog answered by the test.
+#include "app/CourseNavigation.h"
+#include "app/ExerciseFinisher.h"
+#include "audio/SoundEvents.h"
+#include "CourseFixture.h"
+#include "progress/LessonProgress.h"
+
+#include <QTest>
+
+using namespace clavora;
+using namespace Qt::StringLiterals;
+using test::CourseFixture;
+
+namespace {
+
+constexpr int SlowMs = 400; // about 30 words a minute: Bronze, and no skipping ahead
+constexpr int FastMs = 200; // about 60 words a minute: Gold
+
+QStringList Labels(const QList<CourseButton>& buttons)
+{
+    QStringList labels;
+    for (const CourseButton& button : buttons)
+        labels.append(button.label + u" | "_s + button.description + u" | "_s +
+                      QString::number(button.commandId));
+    return labels;
+}
+
+QString Row(const ExerciseFinishedContent& content, const QString& label)
+{
+    for (const SummaryRow& row : content.summary.rows) {
+        if (row.label == label)
+            return row.value;
+    }
+    return u"<absent>"_s;
+}
+
+// A stored lesson that earns Bronze.
+void StoreBronze(ResultsStore results, int key)
+{
+    ResultFigures figures;
+    figures.durationMs = 60000;
+    figures.characters = 160;
+    figures.exerciseKey = quint32(key);
+    figures.grossWpm = 32.0;
+    figures.netWpm = 32.0;
+    figures.kph = 9600.0;
+    figures.accuracyPercent = 100.0;
+    results.SaveExerciseResult(figures, ExerciseKind::Lesson, 1700000000);
+}
+
+} // namespace
+
+class FinishExerciseTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void skillTest_setsTheUsersLevelAndLeadsToTheFirstLesson()
+    {
+        CourseFixture f;
+        f.Profile().Set(Profile::TakeInitialSkillTest, true);
+        f.SetEntry(0);
+        f.RunCurrentEntry(FastMs);
+
+        QCOMPARE(f.controller->State(), int(SessionState::Idle));
+        QVERIFY(!f.Profile().Get(Profile::TakeInitialSkillTest));
+        QVERIFY(f.Profile().Get(Profile::IsSkillTestTaken));
+        QCOMPARE(f.Profile().Get(Profile::SkillTestWPM), 60);
+        QVERIFY(qAbs(f.Profile().Get(Profile::SkillLevel) - 0.6) < 0.01);
+        QCOMPARE(f.Profile().Get(Profile::LessonsCompleted), 1);
+        QCOMPARE(f.Course().CurrentEntry(), 1);
+        QCOMPARE(f.Profile().Get(Profile::CurrExerciseEntry), 1);
+        QCOMPARE(f.Profile().Get(Profile::NextExercise), u"Home Row: Overview"_s);
+        // The test is no lesson: nothing stored, no lesson counted towards a game.
+        QCOMPARE(f.Results().ReadRecords(ExerciseKind::SkillTest).size(), 0);
+        QCOMPARE(f.Course().GameBreakCountdown(), 4);
+
+        QCOMPARE(f.view.finishedDialogs_.size(), size_t(1));
+        QCOMPARE(Labels(f.LastDialog().buttons),
+                 QStringList({u"Start Exercise | Home Row: Overview | 5000"_s,
+                              u"Skip Home Row: Overview | Continue on to Home Row: Basics 1 | %1"_s.arg(
+                                  int(Command::CourseNext))}));
+        QCOMPARE(f.LastDialog().summary.title, u"Initial Skill Test"_s);
+        QVERIFY(ExerciseTips().contains(f.LastDialog().tip));
+    }
+
+    void lesson_isRatedStoredAndTheCourseMovesOn()
+    {
+        CourseFixture f;
+        f.SetEntry(1);
+        f.RunCurrentEntry(SlowMs);
+
+        const QList<ResultRecord> records = f.Results().ReadRecords(ExerciseKind::Lesson);
+        QCOMPARE(records.size(), 1);
+        QCOMPARE(records[0].Text(RecordValue::ExerciseKey), u"1001"_s);
+        QCOMPARE(records[0].Text(RecordValue::Award), u"Bronze"_s);
+        QCOMPARE(records[0].Text(RecordValue::Honors), u"1"_s);
+        QCOMPARE(records[0].Text(RecordValue::Title), u"Home Row: Overview"_s);
+        QCOMPARE(f.Profile().Get(Profile::LastLessonIndex), 1);
+        QVERIFY(f.Profile().Get(Profile::CurrExerciseComplete));
+        QCOMPARE(f.Profile().Get(Profile::LessonsCompleted), 1);
+        QCOMPARE(f.Profile().Get(Profile::LastLessonTime), int(f.clock.EpochSeconds()));
+        QVERIFY(f.Profile().Get(Profile::BestWPM) > 29.0);
+        QCOMPARE(f.Profile().Get(Profile::BestAccuracy), 100.0);
+        QCOMPARE(f.Course().CurrentEntry(), 2);
+        QCOMPARE(f.Course().GameBreakCountdown(), 3);
+
+        const ExerciseFinishedContent& dialog = f.LastDialog();
+        QCOMPARE(Labels(dialog.buttons),
+                 QStringList(
+                     {u"Start Next Exercise | Home Row: Basics 1 | 5000"_s,
+                      u"Skip Home Row: Basics 1 | Continue on to Home Row: Basics 2 | %1"_s.arg(
+                          int(Command::CourseNext)),
+                      u"Repeat This Exercise | Home Row: Overview | %1"_s.arg(int(Command::CourseRepeat))}));
+        QCOMPARE(Row(dialog, u"Award: "_s), u"Bronze - with honors"_s);
+        QCOMPARE(Row(dialog, u"Errors: "_s), u"0"_s);
+        QCOMPARE(Row(dialog, u"Lessons to game: "_s), u"3"_s);
+    }
+
+    void fastAccurateUser_skipsAhead()
+    {
+        CourseFixture f;
+        f.SetEntry(5);
+        f.RunCurrentEntry(FastMs);
+        // Skill 0.1 averaged with about 0.6: not fast enough for a whole section, but the last
+        // lesson alone was, so Basics 1 is left out.
+        QCOMPARE(f.Course().CurrentEntry(), 7);
+        QCOMPARE(f.Results().ReadRecords(ExerciseKind::Lesson).at(0).Text(RecordValue::Award), u"Gold"_s);
+    }
+
+    void stoppedLesson_offersRestartAndKeepsTheEntry()
+    {
+        CourseFixture f;
+        f.SetEntry(5);
+        f.controller->OnCommand(Command::CourseStart);
+        f.TypeExercise(SlowMs, 0, 20);
+        f.view.finishedDialogAnswer_ = [](const ExerciseFinishedContent&) {
+            return int(Command::CourseRepeat);
+        };
+        f.controller->OnCommand(Command::Stop);
+
+        QCOMPARE(f.Results().ReadRecords(ExerciseKind::Lesson).size(), 0);
+        QCOMPARE(f.Course().CurrentEntry(), 5);
+        QCOMPARE(f.Profile().Get(Profile::LastLessonIndex), 5);
+        // A stopped exercise still counts towards the skill level, with nothing typed.
+        QCOMPARE(f.Profile().Get(Profile::LessonsCompleted), 1);
+        QCOMPARE(f.Profile().Get(Profile::LastSkillLevel), 0.0);
+        QCOMPARE(f.Course().GameBreakCountdown(), 4);
+        QCOMPARE(Labels(f.LastDialog().buttons),
+                 QStringList(
+                     {u"Skip Top Row: Overview | Continue on to Top Row: Basics 1 | %1"_s.arg(
+                          int(Command::CourseNext)),
+                      u"Restart This Exercise | Top Row: Overview | %1"_s.arg(int(Command::CourseRepeat))}));
+        QCOMPARE(Row(f.LastDialog(), u"Duration (sec): "_s), u"0"_s);
+
+        // "Restart" loads the same lesson again.
+        QTRY_COMPARE(f.controller->State(), int(SessionState::Typing));
+        QCOMPARE(f.Course().ExerciseKey(), u"1005"_s);
+    }
+
+    void stoppedSkillTest_isOfferedAgain()
+    {
+        CourseFixture f;
+        f.SetEntry(0);
+        f.controller->OnCommand(Command::CourseStart);
+        f.TypeExercise(SlowMs, 0, 10);
+        f.controller->OnCommand(Command::Stop);
+        QVERIFY(f.Profile().Get(Profile::TakeInitialSkillTest));
+        QVERIFY(!f.Profile().Get(Profile::IsSkillTestTaken));
+        QCOMPARE(f.Course().CurrentEntry(), 0);
+        QCOMPARE(f.Profile().Get(Profile::CurrExerciseEntry), 0);
+        const QStringList labels = Labels(f.LastDialog().buttons);
+        QVERIFY(!labels.join(u'\n').contains(u"Start"_s));
+        QVERIFY(labels.last().startsWith(u"Restart This Exercise"_s));
+    }
+
+    void lastLesson_data()
+    {
+        QTest::addColumn<int>("missingSection");
+        QTest::addColumn<int>("nextEntry");
+        QTest::addColumn<bool>("courseEndMessage");
+        QTest::addRow("bottom row missing") << 2 << 9 << true;
+        QTest::addRow("every section complete") << -1 << 29 << false;
+    }
+
+    void lastLesson()
+    {
+        QFETCH(int, missingSection);
+        QFETCH(int, nextEntry);
+        QFETCH(bool, courseEndMessage);
+        CourseFixture f;
+        for (int section = 0; section < 6; ++section) {
+            if (section != missingSection)
+                StoreBronze(f.Results(), 1001 + 4 * section);
+        }
+        f.SetEntry(28);
+        f.RunCurrentEntry(SlowMs);
+
+        QVERIFY(f.Profile().Get(Profile::HasReachedCourseEnd));
+        QCOMPARE(f.Course().CurrentEntry(), nextEntry);
+        const QStringList expected =
+            courseEndMessage
+                ? QStringList{ExerciseFinisher::CourseEndTitle + u": "_s + ExerciseFinisher::CourseEndMessage}
+                : QStringList{};
+        QCOMPARE(f.view.messages_, expected);
+        // Past the last lesson nothing is left to start or skip to.
+        const QStringList labels = Labels(f.LastDialog().buttons);
+        if (nextEntry == 29)
+            QCOMPARE(labels, QStringList{u"Repeat This Exercise | Numeric Keypad: Revision | %1"_s.arg(
+                                 int(Command::CourseRepeat))});
+        QCOMPARE(f.controller->LastCommandStates().menuItems.value(Command::MenuLessonsStart),
+                 nextEntry != 29);
+    }
+
+    void fourthLesson_offersTheGameBreak()
+    {
+        CourseFixture f;
+        f.SetEntry(1);
+        for (int lesson = 1; lesson <= 4; ++lesson) {
+            if (lesson == 4)
+                f.view.finishedDialogAnswer_ = [](const ExerciseFinishedContent&) {
+                    return int(Command::FlurrixGameBreak);
+                };
+            f.RunCurrentEntry(SlowMs);
+            const QString toGame = Row(f.LastDialog(), u"Lessons to game: "_s);
+            QCOMPARE(toGame, lesson < 4 ? QString::number(4 - lesson) : u"<absent>"_s);
+        }
+        QCOMPARE(Labels(f.LastDialog().buttons),
+                 QStringList(
+                     {u"Start Next Exercise | Flurrix | %1"_s.arg(int(Command::FlurrixGameBreak)),
+                      u"Skip Flurrix | Continue on to Top Row: Overview | 5000"_s,
+                      u"Repeat This Exercise | Home Row: Revision | %1"_s.arg(int(Command::CourseRepeat))}));
+        QCOMPARE(f.Course().GameBreakCountdown(), 4);
+        QTRY_COMPARE(f.view.view_, View::Games);
+        QCOMPARE(f.Course().CurrentEntry(), 5);
+    }
+
+    void skipFromTheDialog_storesASkipAndStartsTheEntryAfter()
+    {
+        CourseFixture f;
+        f.SetEntry(1);
+        f.view.finishedDialogAnswer_ = [](const ExerciseFinishedContent&) {
+            return int(Command::CourseNext);
+        };
+        f.RunCurrentEntry(SlowMs);
+        QTRY_COMPARE(f.controller->State(), int(SessionState::Typing));
+        QCOMPARE(f.Course().CurrentEntry(), 3);
+        const QList<ResultRecord> records = f.Results().ReadRecords(ExerciseKind::Lesson);
+        QCOMPARE(records.size(), 2);
+        QCOMPARE(records[1].Text(RecordValue::Award), u"Skipped"_s);
+        QCOMPARE(records[1].Text(RecordValue::ExerciseKey), u"1002"_s);
+    }
+
+    void practicesAndSpeedTests_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("storedTests");
+        QTest::addRow("random practice") << int(Tab::Practice) << int(ExerciseKind::Practice) << 0;
+        QTest::addRow("random speed test") << int(Tab::Tests) << int(ExerciseKind::SpeedTestAlt) << 1;
+    }
+
+    void practicesAndSpeedTests()
+    {
+        QFETCH(int, tab);
+        QFETCH(int, kind);
+        QFETCH(int, storedTests);
+        CourseFixture f;
+        f.SetEntry(6);
+        f.view.SelectTab(Tab(tab));
+        f.controller->OnCommand(Command::Start);
+        QCOMPARE(f.controller->Kind(), kind);
+        f.TypeExercise(SlowMs, 2, 30);
+        if (kind == ExerciseKind::Practice)
+            f.controller->OnCommand(Command::Stop);
+        else
+            f.controller->Session().OnLimitTimer();
+
+        QCOMPARE(f.controller->State(), int(SessionState::Idle));
+        QCOMPARE(f.Results().ReadRecords(ExerciseKind::SpeedTestAlt).size(), storedTests);
+        QCOMPARE(f.Results().ReadRecords(ExerciseKind::Lesson).size(), 0);
+        QCOMPARE(f.Course().CurrentEntry(), 6);
+        QCOMPARE(f.Course().GameBreakCountdown(), 4);
+        // A speed test shows its figures without a way on through the course; a stopped
+        // practice has nothing to show.
+        QCOMPARE(f.view.finishedDialogs_.size(), size_t(storedTests));
+        if (storedTests) {
+            QVERIFY(f.LastDialog().buttons.isEmpty());
+            QCOMPARE(Row(f.LastDialog(), u"Errors: "_s), u"2"_s);
+            QCOMPARE(Row(f.LastDialog(), u"Corrections: "_s), u"2"_s);
+        }
+    }
+
+    void finishedPractice_showsItsFiguresWithoutButtons()
+    {
+        CourseFixture f;
+        f.view.SelectTab(Tab::Practice);
+        f.controller->OnCommand(Command::Start);
+        f.TypeExercise(FastMs);
+        QCOMPARE(f.view.finishedDialogs_.size(), size_t(1));
+        QVERIFY(f.LastDialog().buttons.isEmpty());
+        QCOMPARE(f.Profile().Get(Profile::LessonsCompleted), 1);
+        QCOMPARE(f.controller->Kind(), int(ExerciseKind::Practice));
+    }
+
+    void awardSound_playsOnlyWhenAskedFor()
+    {
+        CourseFixture f;
+        f.Profile().Set(Profile::PlayAwardSounds, true);
+        f.controller->ApplyDisplayOptions();
+        f.SetEntry(1);
+        f.RunCurrentEntry(SlowMs);
+        // The event player exists once a sound was asked for; its file may be missing here.
+        QVERIFY(f.controller->Sounds().EventPlayer() != nullptr);
+    }
+};
+
+QTEST_GUILESS_MAIN(FinishExerciseTest)
+#include "tst_finishexercise.moc"
