@@ -1,5 +1,6 @@
 #include "session/widgets/GuidePanel.h"
 
+#include <algorithm>
 #include <QPainter>
 
 namespace clavora {
@@ -27,8 +28,10 @@ void GuidePanel::paintEvent(QPaintEvent*)
 
 void GuidePanel::PaintGuide(QPainter& painter)
 {
-    // A panel moved to a screen of another resolution gets the pictures drawn for it.
-    m_pictures.Load(m_pictureNumbers, painter.device()->devicePixelRatioF());
+    // A panel moved to a screen of another resolution gets the pictures drawn for it; rendered
+    // into an image, the image's scale counts.
+    const qreal ratio = std::max(painter.device()->devicePixelRatioF(), painter.deviceTransform().m11());
+    m_pictures.Load(m_pictureNumbers, ratio);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.fillRect(rect(), palette().color(QPalette::Button));
 
