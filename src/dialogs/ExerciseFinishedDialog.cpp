@@ -1,5 +1,6 @@
 #include "dialogs/ExerciseFinishedDialog.h"
 
+#include "app/CommandIds.h"
 #include "dialogs/ResultsSummaryPanel.h"
 
 #include <QCommandLinkButton>
@@ -29,10 +30,18 @@ ExerciseFinishedDialog::ExerciseFinishedDialog(const ExerciseFinishedContent& co
         layout->addWidget(link);
         m_buttons.append(link);
     }
-    // Return takes the first way on; without one it closes the dialog.
-    if (!m_buttons.isEmpty()) {
-        m_buttons.first()->setDefault(true);
-        m_buttons.first()->setFocus();
+    // Return takes the first way on that does not pass over a lesson; without one it closes the
+    // dialog.
+    QCommandLinkButton* preferred = m_buttons.isEmpty() ? nullptr : m_buttons.first();
+    for (qsizetype i = 0; i < content.buttons.size(); ++i) {
+        if (content.buttons[i].commandId != Command::CourseNext) {
+            preferred = m_buttons[i];
+            break;
+        }
+    }
+    if (preferred) {
+        preferred->setDefault(true);
+        preferred->setFocus();
     }
     auto* box = new QDialogButtonBox;
     m_stop->setText(QStringLiteral("Stop"));

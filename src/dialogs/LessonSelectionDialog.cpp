@@ -21,6 +21,7 @@ constexpr int NumberWidth = 6;
 constexpr int SpeedWidth = 15;
 constexpr int AwardWidth = 10;
 constexpr int TitleWidth = 30;
+constexpr int Padding = 12;
 
 QPlainTextEdit* ReadOnlyField()
 {
@@ -48,12 +49,17 @@ LessonSelectionDialog::LessonSelectionDialog(LessonSelectionList lessons, OpenHe
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setAllColumnsShowFocus(true);
     m_list->setColumnHidden(KeyColumn, true);
-    const int character = fontMetrics().averageCharWidth();
-    m_list->setColumnWidth(NumberColumn, NumberWidth * character);
-    m_list->setColumnWidth(TitleColumn, TitleWidth * character);
-    m_list->setColumnWidth(LatestColumn, SpeedWidth * character);
-    m_list->setColumnWidth(BestColumn, SpeedWidth * character);
-    m_list->setColumnWidth(AwardColumn, AwardWidth * character);
+    // Wide enough for the header and the longest value, whatever the font.
+    const QFontMetrics metrics = m_list->fontMetrics();
+    const auto widthOf = [&metrics](int characters, const QString& widest) {
+        return std::max(characters * metrics.averageCharWidth(),
+                        metrics.horizontalAdvance(widest) + 2 * Padding);
+    };
+    m_list->setColumnWidth(NumberColumn, widthOf(NumberWidth, QStringLiteral("28")));
+    m_list->setColumnWidth(TitleColumn, widthOf(TitleWidth, QString()));
+    m_list->setColumnWidth(LatestColumn, widthOf(SpeedWidth, QStringLiteral("Latest Net WPM")));
+    m_list->setColumnWidth(BestColumn, widthOf(SpeedWidth, QStringLiteral("Best Net WPM")));
+    m_list->setColumnWidth(AwardColumn, widthOf(AwardWidth, QStringLiteral("Platinum")));
     m_list->header()->setStretchLastSection(false);
     m_list->header()->setSectionResizeMode(TitleColumn, QHeaderView::Stretch);
     for (const LessonProgressRow& row : std::as_const(m_lessons.rows)) {

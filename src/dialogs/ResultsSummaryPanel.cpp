@@ -18,6 +18,7 @@ constexpr int FiguresBelowTitleTop = 45;
 constexpr int RowHeight = 14;
 constexpr int RowSpacing = 15;
 constexpr int RowLabelX = 25;
+constexpr int LabelGap = 4;
 constexpr int BottomMargin = 10;
 
 QFont SummaryFont(int pixelHeight)
@@ -71,11 +72,16 @@ int ResultsSummaryPanel::DrawResultsSummary(QPainter& painter, const ResultsSumm
     painter.setFont(SummaryFont(RowHeight));
     int top = TitleTop + FiguresBelowTitleTop + (titleLines - 1) * painter.fontMetrics().height();
     const int ascent = painter.fontMetrics().ascent();
+    // A font wider than the one the positions were made for moves all values right together.
+    int shift = 0;
+    for (const SummaryRow& row : summary.rows)
+        shift = std::max(shift, RowLabelX + painter.fontMetrics().horizontalAdvance(row.label) + LabelGap -
+                                    row.valueX);
     for (const SummaryRow& row : summary.rows) {
         painter.setPen(LabelColor);
         painter.drawText(QPoint(RowLabelX, top + ascent), row.label);
         painter.setPen(ValueColor);
-        painter.drawText(QPoint(row.valueX, top + ascent), row.value);
+        painter.drawText(QPoint(row.valueX + shift, top + ascent), row.value);
         top += RowSpacing;
     }
     return top + BottomMargin;

@@ -141,13 +141,25 @@ private slots:
         QVERIFY(shown);
     }
 
-    void navigation_returnTakesTheFirstWayOn()
+    void navigation_returnTakesTheFirstWayOnThatSkipsNothing_data()
     {
+        QTest::addColumn<QList<CourseButton>>("buttons");
+        QTest::addColumn<int>("command");
+        QTest::addRow("finished lesson") << ThreeButtons << int(Command::CourseStart);
+        QTest::addRow("stopped lesson") << ThreeButtons.mid(1) << int(Command::CourseRepeat);
+        QTest::addRow("only a skip") << ThreeButtons.mid(1, 1) << int(Command::CourseNext);
+        QTest::addRow("no buttons") << QList<CourseButton>{} << 0;
+    }
+
+    void navigation_returnTakesTheFirstWayOnThatSkipsNothing()
+    {
+        QFETCH(QList<CourseButton>, buttons);
+        QFETCH(int, command);
         QTimer::singleShot(0, this, [] {
             if (QWidget* dialog = QApplication::activeModalWidget())
                 QTest::keyClick(dialog, Qt::Key_Return);
         });
-        QCOMPARE(ExerciseFinishedDialog::Run(Content(ThreeButtons), nullptr), int(Command::CourseStart));
+        QCOMPARE(ExerciseFinishedDialog::Run(Content(buttons), nullptr), command);
     }
 
     void summary_drawsLabelsAndValuesInTheirColours()
