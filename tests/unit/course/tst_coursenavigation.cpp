@@ -2,9 +2,7 @@
 #include "app/CommandIds.h"
 #include "app/CourseNavigation.h"
 #include "app/ResultsSummary.h"
-#include "platform/RandomGenerator.h"
 
-#include <QSet>
 #include <QTest>
 
 using namespace clavora;
@@ -144,17 +142,6 @@ private slots:
     void stoppedWithoutButtons_showsNoDialog()
     {
         QVERIFY(!ExerciseFinishedButtons(WithoutButtons(Lesson(3, 3, 3, true))).has_value());
-    }
-
-    void tips_areChosenEvenly()
-    {
-        RandomGenerator random(7);
-        QHash<QString, int> counts;
-        for (int i = 0; i < 6000; ++i)
-            ++counts[ChooseTip(random)];
-        QCOMPARE(counts.size(), 6);
-        for (auto it = counts.cbegin(); it != counts.cend(); ++it)
-            QVERIFY2(it.value() > 800 && it.value() < 1200, qPrintable(it.key()));
     }
 
     void exerciseSummary_data()
