@@ -17,7 +17,7 @@ GuidePanel::GuidePanel(QSize pictureSize, QList<int> pictureNumbers, QWidget* pa
 {
     setFixedSize(m_pictureSize);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    m_pictures.Load(m_pictureNumbers, devicePixelRatioF());
+    m_pictures.Load(m_pictureNumbers, devicePixelRatioF(), m_pictureSize.height());
 }
 
 void GuidePanel::paintEvent(QPaintEvent*)
@@ -31,7 +31,7 @@ void GuidePanel::PaintGuide(QPainter& painter)
     // A panel moved to a screen of another resolution gets the pictures drawn for it; rendered
     // into an image, the image's scale counts.
     const qreal ratio = std::max(painter.device()->devicePixelRatioF(), painter.deviceTransform().m11());
-    m_pictures.Load(m_pictureNumbers, ratio);
+    m_pictures.Load(m_pictureNumbers, ratio, m_pictureSize.height());
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.fillRect(rect(), palette().color(QPalette::Button));
 

@@ -3,6 +3,8 @@
 #include "platform/ResourceStore.h"
 #include "session/SessionLog.h"
 
+#include <algorithm>
+#include <array>
 #include <QImageReader>
 
 namespace clavora {
@@ -14,7 +16,29 @@ QString PicturePath(int number, int scale)
     return (scale == 2 ? QStringLiteral(":/res2x/") : QStringLiteral(":/res/")) + QString::number(number);
 }
 
-QPixmap Decode(int number, int scale)
+// The rows of a picture that can be seen, in the painter's own format. Palette pictures are
+// looked up straight into it, which is far quicker than the general conversion.
+QImage ToPremultiplied(const QImage& image, int rows)
+{
+    if (image.format() != QImage::Format_Indexed8)
+        return image.copy(0, 0, image.width(), rows).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    std::array<QRgb, 256> colors{}; // indices past a short palette stay transparent
+    const QList<QRgb> table = image.colorTable();
+    for (qsizetype i = 0; i < std::min<qsizetype>(table.size(), 256); ++i)
+        colors[static_cast<size_t>(i)] = qPremultiply(table.at(i));
+    const int width = image.width();
+    QImage converted(width, rows, QImage::Format_ARGB32_Premultiplied);
+    const uchar* sourceRow = image.constBits();
+    uchar* targetRow = converted.bits();
+    for (int y = 0; y < rows; ++y, sourceRow += image.bytesPerLine(), targetRow += converted.bytesPerLine()) {
+        auto* target = reinterpret_cast<QRgb*>(targetRow);
+        for (int x = 0; x < width; ++x)
+            target[x] = colors[sourceRow[x]];
+    }
+    return converted;
+}
+
+QImage Decode(int number, int scale)
 {
     QImageReader reader(PicturePath(number, scale));
     QImage image = reader.read();
@@ -27,7 +51,7 @@ QPixmap Decode(int number, int scale)
         return {};
     }
     image.setDevicePixelRatio(scale);
-    return QPixmap::fromImage(std::move(image));
+    return image;
 }
 
 } // namespace
@@ -38,17 +62,35 @@ int GuidePictures::ScaleForRatio(qreal devicePixelRatio)
     return devicePixelRatio > 1.0 ? 2 : 1;
 }
 
-void GuidePictures::Load(const QList<int>& numbers, qreal devicePixelRatio)
+void GuidePictures::Load(const QList<int>& numbers, qreal devicePixelRatio, int visibleHeight)
 {
     const int scale = ScaleForRatio(devicePixelRatio);
     if (scale == m_scale)
         return;
     ResourceStore::EnsureRegistered();
+    m_visibleHeight = std::max(0, visibleHeight);
     m_pictures.clear();
     m_pictures.reserve(numbers.size());
     for (const int number : numbers)
-        m_pictures.insert(number, Decode(number, scale));
+        m_pictures.insert(number, {Decode(number, scale), QPixmap()});
     m_scale = scale;
+}
+
+QPixmap GuidePictures::Picture(int number) const
+{
+    const auto found = m_pictures.find(number);
+    if (found == m_pictures.end())
+        return {};
+    Entry& entry = found.value();
+    if (entry.ready.isNull() && !entry.decoded.isNull()) {
+        const qreal scale = entry.decoded.devicePixelRatio();
+        const int rows = std::min(entry.decoded.height(), static_cast<int>(m_visibleHeight * scale));
+        QImage ready = ToPremultiplied(entry.decoded, rows);
+        ready.setDevicePixelRatio(scale);
+        entry.ready = QPixmap::fromImage(std::move(ready));
+        entry.decoded = QImage();
+    }
+    return entry.ready;
 }
 
 } // namespace clavora

@@ -13,11 +13,14 @@ class GuidePictures final
 {
 public:
     // Decodes every picture of the list for a device pixel ratio; a ratio already loaded keeps
-    // what it has.
-    void Load(const QList<int>& numbers, qreal devicePixelRatio);
+    // what it has. Guides draw no picture above their top, so rows past visibleHeight (logical
+    // pixels) are never seen and are left out of the painting copies.
+    void Load(const QList<int>& numbers, qreal devicePixelRatio, int visibleHeight);
 
-    // The picture with that number; an empty pixmap when it is not there.
-    QPixmap Picture(int number) const { return m_pictures.value(number); }
+    // The picture with that number, ready to paint; an empty pixmap when it is not there. A
+    // picture is made ready on its first use: most hands are needed late or never, and the
+    // painting copies are four times the size of the decoded palette pictures.
+    QPixmap Picture(int number) const;
     bool IsLoaded() const { return m_scale > 0; }
     // 1 or 2: which drawings are loaded.
     int Scale() const { return m_scale; }
@@ -26,8 +29,15 @@ public:
     static int ScaleForRatio(qreal devicePixelRatio);
 
 private:
-    QHash<int, QPixmap> m_pictures;
+    struct Entry
+    {
+        QImage decoded; // until the first use
+        QPixmap ready;
+    };
+
+    mutable QHash<int, Entry> m_pictures;
     int m_scale = 0;
+    int m_visibleHeight = 0;
 };
 
 } // namespace clavora

@@ -1,0 +1,121 @@
+// Speed of the keyboard and keypad guides: one paint with a key, its Shift and two hands, and the
+// decoding of every guide picture when the panels are built.
+#include "session/TargetText.h"
+#include "session/TypedText.h"
+#include "session/widgets/KeyboardGuidePanel.h"
+#include "session/widgets/KeypadGuidePanel.h"
+
+#include <benchmark/benchmark.h>
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+
+using namespace clavora;
+
+namespace {
+
+// A capital is next: its key and hand, and the Shift key of the other hand with that hand.
+struct CapitalNext
+{
+    TargetText target;
+    TypedText typed{target};
+    CapitalNext() { target.LoadText(QStringLiteral("A quick test")); }
+};
+
+void PaintKeyboard(benchmark::State& state, qreal ratio)
+{
+    const CapitalNext exercise;
+    KeyboardGuidePanel panel(exercise.typed);
+    QImage image(panel.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    {
+        // The first paint decodes the drawings for this scale; only repaints are measured.
+        QPainter painter(&image);
+        panel.PaintGuide(painter);
+    }
+    for (auto _ : state) {
+        QPainter painter(&image);
+        panel.PaintGuide(painter);
+    }
+    benchmark::DoNotOptimize(image.constBits());
+}
+
+void BM_PaintKeyboardGuide(benchmark::State& state)
+{
+    PaintKeyboard(state, 1.0);
+}
+BENCHMARK(BM_PaintKeyboardGuide)->Unit(benchmark::kMicrosecond);
+
+void BM_PaintKeyboardGuideHighDpi(benchmark::State& state)
+{
+    PaintKeyboard(state, 2.0);
+}
+BENCHMARK(BM_PaintKeyboardGuideHighDpi)->Unit(benchmark::kMicrosecond);
+
+// The whole widget path, as a repaint after a key press takes it.
+void BM_RenderKeyboardGuideWidget(benchmark::State& state)
+{
+    const CapitalNext exercise;
+    KeyboardGuidePanel panel(exercise.typed);
+    QImage image(panel.size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state)
+        panel.render(&image);
+    benchmark::DoNotOptimize(image.constBits());
+}
+BENCHMARK(BM_RenderKeyboardGuideWidget)->Unit(benchmark::kMicrosecond);
+
+// Building both panels decodes every guide picture at one scale; with readyAll, every picture is
+// also made ready to paint, as if each key of both guides had been shown once.
+void DecodeAll(benchmark::State& state, qreal ratio, bool readyAll)
+{
+    const QList<int> keyboardNumbers = GuideKeyTables::KeyboardPictures();
+    const QList<int> keypadNumbers = GuideKeyTables::KeypadPictures();
+    for (auto _ : state) {
+        GuidePictures keyboard;
+        GuidePictures keypad;
+        keyboard.Load(keyboardNumbers, ratio, GuideKeyTables::KeyboardPictureSize.height());
+        keypad.Load(keypadNumbers, ratio, GuideKeyTables::KeypadPictureSize.height());
+        if (readyAll) {
+            for (const int number : keyboardNumbers)
+                benchmark::DoNotOptimize(keyboard.Picture(number).cacheKey());
+            for (const int number : keypadNumbers)
+                benchmark::DoNotOptimize(keypad.Picture(number).cacheKey());
+        }
+    }
+}
+
+void BM_DecodeGuidePictures(benchmark::State& state)
+{
+    DecodeAll(state, 1.0, false);
+}
+BENCHMARK(BM_DecodeGuidePictures)->Unit(benchmark::kMillisecond);
+
+void BM_DecodeGuidePicturesHighDpi(benchmark::State& state)
+{
+    DecodeAll(state, 2.0, false);
+}
+BENCHMARK(BM_DecodeGuidePicturesHighDpi)->Unit(benchmark::kMillisecond);
+
+void BM_DecodeAndReadyEveryGuidePicture(benchmark::State& state)
+{
+    DecodeAll(state, 1.0, true);
+}
+BENCHMARK(BM_DecodeAndReadyEveryGuidePicture)->Unit(benchmark::kMillisecond);
+
+void BM_DecodeAndReadyEveryGuidePictureHighDpi(benchmark::State& state)
+{
+    DecodeAll(state, 2.0, true);
+}
+BENCHMARK(BM_DecodeAndReadyEveryGuidePictureHighDpi)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
