@@ -115,7 +115,6 @@ private slots:
     void pause_endsDemonstrationAtNextStep();
     void demonstration_showsEvenWhileDisabled();
     void start_refusesEmptyAndCutsLongStrings();
-    void stoppedDemonstration_neverStepsAgain();
 
 private:
     void StartLesson(int kind, const QString& text, const QString& introducedKeys);
@@ -260,18 +259,6 @@ void GuideDemonstrationTest::start_refusesEmptyAndCutsLongStrings()
     QCOMPARE(guide.Scene(514, true).Drawings().size(), 2);
     QVERIFY(guide.Demonstration().Step(Typing, Kind::Lesson));
     QCOMPARE(guide.Scene(514, true).Drawings().size(), 2);
-}
-
-void GuideDemonstrationTest::stoppedDemonstration_neverStepsAgain()
-{
-    GuideDemonstration demonstration(Guide::Keypad);
-    QVERIFY(demonstration.Start(u"12"_s));
-    demonstration.Stop();
-    QVERIFY(!demonstration.Step(Typing, Kind::KeypadLesson));
-    QCOMPARE(demonstration.Index(), 0);
-    // Started again (a new lesson), it begins at the first character.
-    QVERIFY(demonstration.Start(u"34"_s));
-    QCOMPARE(demonstration.Current(), QChar(u'3'));
 }
 
 QTEST_GUILESS_MAIN(GuideDemonstrationTest)
