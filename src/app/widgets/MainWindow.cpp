@@ -12,6 +12,8 @@
 #include "session/TypingSession.h"
 #include "session/widgets/ClockPanel.h"
 #include "session/widgets/FinishedNotice.h"
+#include "session/widgets/KeyboardGuidePanel.h"
+#include "session/widgets/KeypadGuidePanel.h"
 #include "session/widgets/TargetPanel.h"
 #include "session/widgets/TypedLineStrip.h"
 
@@ -153,7 +155,16 @@ void MainWindow::BuildViews()
     m_targetPanel = new TargetPanel(session.Target(), session.Typed());
     m_typedLine = new TypedLineStrip(session.Target(), session.Typed());
     m_clockPanel = new ClockPanel(session.VisibleClock());
-    m_typingView->SetAreas(m_targetPanel, m_typedLine, m_clockPanel, nullptr, nullptr);
+    m_keyboardGuide = new KeyboardGuidePanel(session.Typed());
+    m_keypadGuide = new KeypadGuidePanel(session.Typed());
+    m_typingView->SetGuideSizes(m_keyboardGuide->sizeHint(), m_keypadGuide->sizeHint());
+    m_typingView->SetAreas(m_targetPanel, m_typedLine, m_clockPanel, m_keyboardGuide, m_keypadGuide);
+    for (const session::Guide guide : {session::Guide::Keyboard, session::Guide::Keypad}) {
+        QTimer& timer = DemonstrationTimerOf(guide);
+        timer.setSingleShot(true);
+        timer.setInterval(GuideDemonstration::StepMs);
+        connect(&timer, &QTimer::timeout, this, [this, guide] { StepGuideDemonstration(guide); });
+    }
     m_typingView->SetKeyHandler([this](int virtualKey, const QString& text) {
         return m_controller.HandleTypingKey(virtualKey, text);
     });
@@ -255,7 +266,8 @@ void MainWindow::ApplyCommandStates(const CommandStates& states)
     for (auto it = states.buttons.cbegin(); it != states.buttons.cend(); ++it)
         m_toolbar->SetButtonEnabled(tab, it.key(), it.value());
     if (m_typingView) {
-        for (QWidget* area : {m_typingView->TextPanel(), m_typingView->TypedLine()}) {
+        for (QWidget* area : {m_typingView->TextPanel(), m_typingView->TypedLine(),
+                              static_cast<QWidget*>(m_keyboardGuide), static_cast<QWidget*>(m_keypadGuide)}) {
             if (area)
                 area->setEnabled(states.typingAreasEnabled);
         }
@@ -333,6 +345,10 @@ void MainWindow::Repaint(session::Panels panels)
         m_typedLine->update();
     if (panels.testFlag(session::Panel::ClockPanel))
         m_clockPanel->update();
+    if (panels.testFlag(session::Panel::Guides)) {
+        m_keyboardGuide->update();
+        m_keypadGuide->update();
+    }
 }
 
 void MainWindow::SetFontSize(int storedFontSize)
@@ -350,9 +366,43 @@ void MainWindow::ShowFinishedNotice()
     notice->open();
 }
 
-void MainWindow::StartGuideDemonstration(session::Guide, const QString&) {}
+void MainWindow::StartGuideDemonstration(session::Guide guide, const QString& keys)
+{
+    GuidePanel* panel = GuidePanelOf(guide);
+    panel->setEnabled(true);
+    if (panel->Demonstration().Start(keys))
+        DemonstrationTimerOf(guide).start();
+    panel->update();
+}
 
-void MainWindow::StopGuideDemonstration() {}
+void MainWindow::StopGuideDemonstration()
+{
+    for (const session::Guide guide : {session::Guide::Keyboard, session::Guide::Keypad}) {
+        GuidePanelOf(guide)->Demonstration().Stop();
+        DemonstrationTimerOf(guide).stop();
+        GuidePanelOf(guide)->update();
+    }
+}
+
+GuidePanel* MainWindow::GuidePanelOf(session::Guide guide) const
+{
+    if (guide == session::Guide::Keypad)
+        return m_keypadGuide;
+    return m_keyboardGuide;
+}
+
+QTimer& MainWindow::DemonstrationTimerOf(session::Guide guide)
+{
+    return guide == session::Guide::Keypad ? m_keypadDemonstrationTimer : m_keyboardDemonstrationTimer;
+}
+
+void MainWindow::StepGuideDemonstration(session::Guide guide)
+{
+    GuidePanel* panel = GuidePanelOf(guide);
+    if (panel->Demonstration().Step(m_controller.State(), m_controller.Kind()))
+        DemonstrationTimerOf(guide).start();
+    panel->update();
+}
 
 HelpWindow* MainWindow::Help() const
 {

@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QPointer>
+#include <QTimer>
 
 class QAction;
 class QStackedWidget;
@@ -14,6 +15,9 @@ namespace clavora {
 
 class MainController;
 class ClockPanel;
+class GuidePanel;
+class KeyboardGuidePanel;
+class KeypadGuidePanel;
 class TabbedToolbar;
 class TargetPanel;
 class TypedLineStrip;
@@ -73,6 +77,9 @@ private:
     void BuildViews();
     void RestorePlacement();
     void SavePlacement();
+    GuidePanel* GuidePanelOf(session::Guide guide) const;
+    QTimer& DemonstrationTimerOf(session::Guide guide);
+    void StepGuideDemonstration(session::Guide guide);
 
     MainController& m_controller;
     TabbedToolbar* m_toolbar = nullptr;
@@ -85,6 +92,10 @@ private:
     TargetPanel* m_targetPanel = nullptr;
     TypedLineStrip* m_typedLine = nullptr;
     ClockPanel* m_clockPanel = nullptr;
+    KeyboardGuidePanel* m_keyboardGuide = nullptr;
+    KeypadGuidePanel* m_keypadGuide = nullptr;
+    QTimer m_keyboardDemonstrationTimer; // id 8
+    QTimer m_keypadDemonstrationTimer;   // id 9
     QHash<int, QAction*> m_actions;
 };
 
