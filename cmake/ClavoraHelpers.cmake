@@ -42,3 +42,15 @@ function(clavora_add_test name)
     set_tests_properties(${name} PROPERTIES LABELS ${ARG_LABEL} TIMEOUT ${ARG_TIMEOUT}
         ENVIRONMENT "${env}")
 endfunction()
+
+# Adds every direct subfolder that has a CMakeLists.txt, unless it is named in CLAVORA_SKIP_FOLDERS
+# (test and benchmark areas join the build just by existing).
+function(clavora_add_area_folders)
+    file(GLOB children CONFIGURE_DEPENDS LIST_DIRECTORIES true ${CMAKE_CURRENT_SOURCE_DIR}/*)
+    foreach(dir IN LISTS children)
+        get_filename_component(area ${dir} NAME)
+        if(IS_DIRECTORY ${dir} AND EXISTS ${dir}/CMakeLists.txt AND NOT area IN_LIST CLAVORA_SKIP_FOLDERS)
+            add_subdirectory(${dir})
+        endif()
+    endforeach()
+endfunction()
