@@ -17,7 +17,7 @@ GuidePanel::GuidePanel(QSize pictureSize, QList<int> pictureNumbers, QWidget* pa
 {
     setFixedSize(m_pictureSize);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    m_pictures.Load(m_pictureNumbers, devicePixelRatioF(), m_pictureSize.height());
+    // The pictures are decoded at the first paint, so building the window never waits for them.
 }
 
 void GuidePanel::paintEvent(QPaintEvent*)
