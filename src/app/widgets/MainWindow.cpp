@@ -5,6 +5,10 @@
 #include "app/MainController.h"
 #include "app/settings/SettingsStore.h"
 #include "app/widgets/TypingView.h"
+#include "dialogs/ExerciseFinishedDialog.h"
+#include "dialogs/LessonSelectionDialog.h"
+#include "dialogs/PracticeSelectionDialog.h"
+#include "dialogs/SpeedTestDialog.h"
 #include "dialogs/StartupWizard.h"
 #include "gui/HelpWindow.h"
 #include "gui/ProgressWindow.h"
@@ -364,6 +368,26 @@ void MainWindow::ShowFinishedNotice()
     notice->setAttribute(Qt::WA_DeleteOnClose);
     connect(notice, &QDialog::finished, this, [this] { m_controller.OnFinishedNoticeClosed(); });
     notice->open();
+}
+
+int MainWindow::RunExerciseFinishedDialog(const ExerciseFinishedContent& content)
+{
+    return ExerciseFinishedDialog::Run(content, this);
+}
+
+std::optional<ExerciseChoice> MainWindow::RunLessonSelection(const LessonSelectionList& lessons)
+{
+    return LessonSelectionDialog::Run(lessons, [this](const QString& topic) { OpenHelp(topic); }, this);
+}
+
+std::optional<ExerciseChoice> MainWindow::RunPracticeSelection(PracticeSelection& selection)
+{
+    return PracticeSelectionDialog::Run(selection, [this](const QString& topic) { OpenHelp(topic); }, this);
+}
+
+std::optional<SpeedTestChoice> MainWindow::RunSpeedTestSelection(const SpeedTestOptions& options)
+{
+    return SpeedTestDialog::Run(options, [this](const QString& topic) { OpenHelp(topic); }, this);
 }
 
 void MainWindow::StartGuideDemonstration(session::Guide guide, const QString& keys)

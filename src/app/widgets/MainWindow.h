@@ -57,6 +57,10 @@ public:
     void Repaint(session::Panels panels) override;
     void SetFontSize(int storedFontSize) override;
     void ShowFinishedNotice() override;
+    int RunExerciseFinishedDialog(const ExerciseFinishedContent& content) override;
+    std::optional<ExerciseChoice> RunLessonSelection(const LessonSelectionList& lessons) override;
+    std::optional<ExerciseChoice> RunPracticeSelection(PracticeSelection& selection) override;
+    std::optional<SpeedTestChoice> RunSpeedTestSelection(const SpeedTestOptions& options) override;
     void StartGuideDemonstration(session::Guide guide, const QString& keys) override;
     void StopGuideDemonstration() override;
 
