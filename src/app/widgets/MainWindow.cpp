@@ -377,17 +377,20 @@ int MainWindow::RunExerciseFinishedDialog(const ExerciseFinishedContent& content
 
 std::optional<ExerciseChoice> MainWindow::RunLessonSelection(const LessonSelectionList& lessons)
 {
-    return LessonSelectionDialog::Run(lessons, [this](const QString& topic) { OpenHelp(topic); }, this);
+    return LessonSelectionDialog::Run(
+        lessons, [this](const QString& topic) { OpenHelp(topic); }, this);
 }
 
 std::optional<ExerciseChoice> MainWindow::RunPracticeSelection(PracticeSelection& selection)
 {
-    return PracticeSelectionDialog::Run(selection, [this](const QString& topic) { OpenHelp(topic); }, this);
+    return PracticeSelectionDialog::Run(
+        selection, [this](const QString& topic) { OpenHelp(topic); }, this);
 }
 
 std::optional<SpeedTestChoice> MainWindow::RunSpeedTestSelection(const SpeedTestOptions& options)
 {
-    return SpeedTestDialog::Run(options, [this](const QString& topic) { OpenHelp(topic); }, this);
+    return SpeedTestDialog::Run(
+        options, [this](const QString& topic) { OpenHelp(topic); }, this);
 }
 
 void MainWindow::StartGuideDemonstration(session::Guide guide, const QString& keys)
