@@ -135,7 +135,8 @@ private slots:
         const QString title = ReadKeys(data, QStringLiteral("Users\\") + user)
                                   .value(QStringLiteral("Users\\%1\\Results").arg(user))
                                   .value(QStringLiteral("LastExercise"));
-        QVERIFY(!desktop.FocusWindow(MainTitle + QStringLiteral(" - Lesson %1 - %2").arg(next).arg(title)).isEmpty());
+        QVERIFY(!desktop.FocusWindow(MainTitle + QStringLiteral(" - Lesson %1 - %2").arg(next).arg(title))
+                     .isEmpty());
         QVERIFY(TypeLines(desktop, ExerciseLines(1000 + next)));
         QVERIFY(!desktop.FocusWindow(NavigationTitle, 15000).isEmpty());
         QVERIFY(desktop.Keys({QStringLiteral("Escape")})); // "Stop": no command
