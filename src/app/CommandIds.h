@@ -87,8 +87,8 @@ enum : int
     TabResults = 4003,
     TabTests = 4006,
     CourseStart = 5000,
-    CourseNext = 5001,
-    CourseRepeat = 5002,
+    CourseRepeat = 5001, // back to the last lesson
+    CourseNext = 5002,   // skip the current entry
 };
 } // namespace Command
 
