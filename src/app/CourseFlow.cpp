@@ -119,6 +119,8 @@ void CourseFlow::SelectPractice()
         return;
     view->SelectTab(Tab::Practice);
     SetKeypadExercise(false);
+    // The revision practices' previews show the latest problem lists.
+    m_main.RegenerateRevisionTexts();
     PracticeSelection selection(m_main.Catalogue(), m_main.UserType(),
                                 m_main.Profile().Get(Profile::PracticeKey),
                                 [this](bool words) { m_main.ClearProblemsConfirmed(words); });

@@ -5,6 +5,7 @@
 #include "app/SpeedTestOptions.h"
 #include "content/ExerciseCatalogue.h"
 #include "CourseFixture.h"
+#include "progress/ProblemStore.h"
 #include "progress/RevisionTextGenerator.h"
 
 #include <QTest>
@@ -200,6 +201,27 @@ private slots:
         QCOMPARE(f.controller->State(), int(SessionState::Typing));
         QCOMPARE(f.view.keypad_, keypad);
         QCOMPARE(f.Profile().Get(Profile::LastExercise), f.Profile().Get(Profile::PracticeTitleKey));
+    }
+
+    void practiceSelection_previewsTheLatestProblemWords()
+    {
+        CourseFixture f;
+        QVERIFY(f.controller->Problems().AddProblemWord(u"quartz"_s, 1700000000));
+        QString preview;
+        f.view.practiceAnswer_ = [&preview](PracticeSelection& selection) -> std::optional<ExerciseChoice> {
+            for (int c = 0; c < selection.Categories().size(); ++c) {
+                selection.SelectCategory(c);
+                for (int r = 0; r < selection.Rows().size(); ++r) {
+                    if (selection.Rows().at(r).key == u"4014"_s) {
+                        selection.SelectRow(r);
+                        preview = selection.PreviewText();
+                    }
+                }
+            }
+            return std::nullopt;
+        };
+        f.controller->OnCommand(Command::SelectPractice);
+        QVERIFY2(preview.contains(u"quartz"_s), qPrintable(preview));
     }
 
     void speedTestMinutes_data()
