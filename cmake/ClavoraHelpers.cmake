@@ -39,8 +39,16 @@ function(clavora_add_test name)
     clavora_set_warnings(${name})
     add_test(NAME ${name} COMMAND ${name})
     set(env QT_QPA_PLATFORM=offscreen ${ARG_ENVIRONMENT})
+    if(CLAVORA_SANITIZE)
+        # Leaks inside system libraries are not ours; the same list applies however ctest is run.
+        list(APPEND env "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp")
+    endif()
     set_tests_properties(${name} PROPERTIES LABELS ${ARG_LABEL} TIMEOUT ${ARG_TIMEOUT}
         ENVIRONMENT "${env}")
+    if(ARG_LABEL STREQUAL "e2e")
+        # The real program is timed by a person's keystrokes: never share the machine with other tests.
+        set_tests_properties(${name} PROPERTIES RUN_SERIAL TRUE)
+    endif()
 endfunction()
 
 # Adds every direct subfolder that has a CMakeLists.txt, unless it is named in CLAVORA_SKIP_FOLDERS

@@ -57,8 +57,13 @@ public:
             program->waitForFinished(3000);
             delete program;
         }
-        m_xvfb.kill();
-        m_xvfb.waitForFinished(3000);
+        // A server that is terminated removes its lock and socket; a killed one would leave them
+        // for the next test's server to trip over.
+        m_xvfb.terminate();
+        if (!m_xvfb.waitForFinished(5000)) {
+            m_xvfb.kill();
+            m_xvfb.waitForFinished(3000);
+        }
     }
 
     bool IsReady() const { return !m_display.isEmpty(); }
@@ -100,8 +105,11 @@ public:
             if (id.isEmpty())
                 QTest::qWait(50);
         }
-        if (!id.isEmpty())
+        if (!id.isEmpty()) {
             Xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), id});
+            // Let the program take the focus before keys arrive.
+            QTest::qWait(300);
+        }
         return id;
     }
 
