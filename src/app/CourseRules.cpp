@@ -1,9 +1,10 @@
 #include "app/CourseRules.h"
 
 #include "app/CourseTable.h"
+#include "progress/Award.h"
+#include "session/ExerciseResult.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace clavora::CourseRules {
 
@@ -31,16 +32,12 @@ int NextCourseEntry(const NextEntryInputs& in)
 
 double SkillLevelOf(quint32 characters, quint32 errors, quint32 durationMs)
 {
-    const double hours = double(durationMs) * 0.001 / 3600.0;
-    const double charactersPerHour =
-        hours > double(std::numeric_limits<float>::denorm_min()) ? double(characters) / hours : 0.0;
-    const double accuracy =
-        characters == 0 ? 0.0
-                        : std::max(0.0, (double(characters) - double(errors)) / double(characters) * 100.0);
-    const double speedFactor =
-        charactersPerHour / 30000.0 > 0.0 ? std::min(charactersPerHour / 30000.0, 1.0) : 0.0;
-    const double accuracyFactor = accuracy / 100.0 > 0.0 ? std::min(accuracy / 100.0, 1.0) : 0.0;
-    return speedFactor * accuracyFactor;
+    // Speed and accuracy come from the result's own figures; the skill formula is the award code's.
+    ExerciseResult result;
+    result.characters = characters;
+    result.errors = errors;
+    result.durationMs = durationMs;
+    return ComputeSkillLevel(result.Kph(), result.AccuracyPercent());
 }
 
 } // namespace clavora::CourseRules
