@@ -361,7 +361,6 @@ void MainController::ShowView(clavora::View view)
         return;
     }
     m_shownView = view;
-    m_typingAreas = view == clavora::View::Typing;
     m_course->SetKeypadExercise(false);
     m_session->ResetDisplay();
     if (m_view)

@@ -79,6 +79,8 @@ public:
     void ShowGamesView();
     void ShowResultsView();
     View CurrentView() const { return m_shownView; }
+    // Which game screen the games view shows: 0 Flurrix, 1 the race, 2 the rhythm game.
+    int GameScreen() const { return m_gameScreen; }
     Tab SelectedTab() const;
 
     QString UserName() const { return m_userName; }
@@ -146,7 +148,6 @@ private:
     bool m_showTimers = false;
     bool m_playAwardSounds = false;
     bool m_playErrorSounds = false;
-    bool m_typingAreas = true;
     QString m_pauseLabel;
     bool m_startupLoadDone = false;
     CommandStates m_commandStates;
