@@ -1,5 +1,5 @@
 #include "app/MainController.h"
-#include "app/settings/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "app/widgets/MainWindow.h"
 #include "platform/Clock.h"
 #include "platform/KnownFolders.h"

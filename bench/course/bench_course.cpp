@@ -2,7 +2,7 @@
 // catalogue's lessons, the user's figures per lesson, the texts beside the list). The section
 // check has its own benchmark beside the results store.
 #include "app/LessonSelection.h"
-#include "app/settings/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "content/ExerciseCatalogue.h"
 #include "platform/RegistryStore.h"
 #include "progress/ResultsStore.h"

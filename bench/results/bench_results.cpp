@@ -1,5 +1,5 @@
 // Opening the lesson selection and checking the course sections with a long history of lessons.
-#include "app/settings/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "platform/RegistryStore.h"
 #include "progress/LessonProgress.h"
 #include "progress/ResultsStore.h"

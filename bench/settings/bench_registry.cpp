@@ -1,7 +1,7 @@
 // Settings store speed: one profile value read, one value written, on a store with a realistic
 // number of users and results.
-#include "app/settings/SettingsStore.h"
-#include "app/settings/UserProfile.h"
+#include "settings/SettingsStore.h"
+#include "settings/UserProfile.h"
 #include "platform/RegistryStore.h"
 
 #include <QTemporaryDir>

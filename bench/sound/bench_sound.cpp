@@ -1,7 +1,7 @@
 // How long an event sound holds up the user-interface thread, and what playing costs the CPU.
 
-#include "app/settings/SettingsStore.h"
-#include "app/settings/UserProfile.h"
+#include "settings/SettingsStore.h"
+#include "settings/UserProfile.h"
 #include "audio/SoundEvents.h"
 #include "MemoryAudioOut.h"
 #include "platform/RegistryStore.h"

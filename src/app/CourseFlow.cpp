@@ -7,7 +7,7 @@
 #include "app/LessonSelection.h"
 #include "app/MainController.h"
 #include "app/PracticeSelection.h"
-#include "app/settings/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "app/SpeedTestOptions.h"
 #include "content/ExerciseCatalogue.h"
 #include "platform/Clock.h"

@@ -2,7 +2,7 @@
 
 #include "app/CourseFlow.h"
 #include "app/CourseTable.h"
-#include "app/settings/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "audio/SoundEvents.h"
 #include "content/ExerciseCatalogue.h"
 #include "content/ProgressReporter.h"

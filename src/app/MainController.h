@@ -3,7 +3,7 @@
 #include "app/CommandIds.h"
 #include "app/CommandStateRules.h"
 #include "app/MainView.h"
-#include "app/settings/UserProfile.h"
+#include "settings/UserProfile.h"
 #include "platform/RandomGenerator.h"
 #include "session/SessionHost.h"
 

@@ -1,7 +1,7 @@
 #include "audio/SoundEvents.h"
 
-#include "app/settings/SettingsStore.h"
-#include "app/settings/UserProfile.h"
+#include "settings/SettingsStore.h"
+#include "settings/UserProfile.h"
 #include "platform/KnownFolders.h"
 #include "platform/RegistryStore.h"
 #include "services/SoundPlayer.h"

@@ -1,6 +1,6 @@
 #include "dialogs/StartupWizard.h"
 
-#include "app/settings/UserProfile.h"
+#include "settings/UserProfile.h"
 #include "dialogs/UserTypes.h"
 
 #include <QCheckBox>

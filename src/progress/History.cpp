@@ -1,6 +1,6 @@
 #include "progress/History.h"
 
-#include "app/settings/ValueFormat.h"
+#include "settings/ValueFormat.h"
 #include "progress/Award.h"
 #include "progress/ResultsStore.h"
 

@@ -1,6 +1,6 @@
 #include "progress/LessonProgress.h"
 
-#include "app/settings/ValueFormat.h"
+#include "settings/ValueFormat.h"
 #include "progress/ResultsStore.h"
 
 #include <algorithm>

@@ -1,8 +1,8 @@
 #include "progress/ResultsStore.h"
 
-#include "app/settings/SettingsStore.h"
-#include "app/settings/UserProfile.h"
-#include "app/settings/ValueFormat.h"
+#include "settings/SettingsStore.h"
+#include "settings/UserProfile.h"
+#include "settings/ValueFormat.h"
 #include "platform/RegistryStore.h"
 
 #include <initializer_list>

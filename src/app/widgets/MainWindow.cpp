@@ -3,7 +3,7 @@
 #include "app/CommandStateRules.h"
 #include "app/CommandTables.h"
 #include "app/MainController.h"
-#include "app/settings/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "app/widgets/TypingView.h"
 #include "dialogs/ExerciseFinishedDialog.h"
 #include "dialogs/LessonSelectionDialog.h"

@@ -1,6 +1,6 @@
 #include "app/CommandIds.h"
 #include "app/MainController.h"
-#include "app/settings/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "app/widgets/MainWindow.h"
 #include "app/widgets/TypingView.h"
 #include "gui/HelpWindow.h"

@@ -1,6 +1,6 @@
 #include "app/CourseRules.h"
 #include "app/CourseTable.h"
-#include "app/settings/ValueFormat.h"
+#include "settings/ValueFormat.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 #include "app/MainController.h"
-#include "app/settings/SettingsStore.h"
-#include "app/settings/UserProfile.h"
+#include "settings/SettingsStore.h"
+#include "settings/UserProfile.h"
 #include "FakeMainView.h"
 #include "platform/RegistryStore.h"
 #include "TestClock.h"

@@ -2,8 +2,8 @@
 
 #include "app/CourseFlow.h"
 #include "app/MainController.h"
-#include "app/settings/SettingsStore.h"
-#include "app/settings/UserProfile.h"
+#include "settings/SettingsStore.h"
+#include "settings/UserProfile.h"
 #include "FakeMainView.h"
 #include "platform/KeyCodes.h"
 #include "platform/RegistryStore.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/settings/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "platform/RegistryStore.h"
 #include "progress/ResultsStore.h"
 #include "testsupport/TestDataFolder.h"

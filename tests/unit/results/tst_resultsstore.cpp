@@ -1,4 +1,4 @@
-#include "app/settings/UserProfile.h"
+#include "settings/UserProfile.h"
 #include "ResultsFixture.h"
 
 #include <QDateTime>

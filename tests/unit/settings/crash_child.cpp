@@ -1,6 +1,6 @@
 // Creates and resets users in a loop until it is killed; the crash-safety test kills it at
 // random moments and checks that every user is either whole or absent.
-#include "app/settings/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "platform/RegistryStore.h"
 
 #include <QCoreApplication>

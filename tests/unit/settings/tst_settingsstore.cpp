@@ -1,6 +1,6 @@
-#include "app/settings/SettingsStore.h"
-#include "app/settings/UserProfile.h"
-#include "app/settings/ValueFormat.h"
+#include "settings/SettingsStore.h"
+#include "settings/UserProfile.h"
+#include "settings/ValueFormat.h"
 #include "platform/RegistryStore.h"
 
 #include <QTemporaryDir>

@@ -1,5 +1,5 @@
-#include "app/settings/SettingsStore.h"
-#include "app/settings/UserProfile.h"
+#include "settings/SettingsStore.h"
+#include "settings/UserProfile.h"
 #include "audio/SoundEvents.h"
 #include "MemoryAudioOut.h"
 #include "Mpg123Reference.h"

@@ -1,4 +1,4 @@
-#include "app/settings/ValueFormat.h"
+#include "settings/ValueFormat.h"
 
 #include <limits>
 

@@ -1,6 +1,6 @@
-#include "app/settings/UserProfile.h"
+#include "settings/UserProfile.h"
 
-#include "app/settings/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "platform/KnownFolders.h"
 
 namespace clavora {
