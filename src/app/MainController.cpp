@@ -2,7 +2,11 @@
 
 #include "app/CourseFlow.h"
 #include "app/CourseTable.h"
-#include "settings/SettingsStore.h"
+#include "app/DictationController.h"
+#include "app/GamesController.h"
+#include "app/ImportController.h"
+#include "app/OptionsController.h"
+#include "app/ProgressController.h"
 #include "audio/SoundEvents.h"
 #include "content/ExerciseCatalogue.h"
 #include "content/ProgressReporter.h"
@@ -13,6 +17,7 @@
 #include "progress/ProblemStore.h"
 #include "progress/RevisionTextGenerator.h"
 #include "session/TypingSession.h"
+#include "settings/SettingsStore.h"
 
 #include <QLoggingCategory>
 #include <QSysInfo>
@@ -39,6 +44,22 @@ MainController::MainController(SettingsStore& settings, Clock& clock, const QStr
       m_problems(std::make_unique<ProblemStore>(dataFolder)),
       m_sounds(std::make_unique<SoundEvents>(settings))
 {
+    auto games = std::make_unique<GamesController>(*this);
+    m_games = games.get();
+    m_subsystems.push_back(std::move(games));
+    auto dictation = std::make_unique<DictationController>(*this);
+    m_dictation = dictation.get();
+    m_subsystems.push_back(std::move(dictation));
+    auto progress = std::make_unique<ProgressController>(*this);
+    m_progress = progress.get();
+    m_subsystems.push_back(std::move(progress));
+    auto options = std::make_unique<OptionsController>(*this);
+    m_options = options.get();
+    m_subsystems.push_back(std::move(options));
+    auto importer = std::make_unique<ImportController>(*this);
+    m_import = importer.get();
+    m_subsystems.push_back(std::move(importer));
+
     m_startupTimer.setSingleShot(true);
     m_startupTimer.setInterval(0);
     connect(&m_startupTimer, &QTimer::timeout, this, [this] {
@@ -146,6 +167,11 @@ void MainController::SelectUser(const QString& name)
     m_userName = m_settings.CurrentUserName();
     m_course->LoadUserPosition();
     UpdateCommandStates();
+}
+
+int MainController::GameScreen() const
+{
+    return m_games->GameScreen();
 }
 
 int MainController::CourseEntryIndex() const
@@ -544,24 +570,6 @@ void MainController::OnCommand(int id)
     case Command::Exit:
         Exit();
         break;
-    case Command::Flurrix:
-    case Command::MenuFlurrix:
-    case Command::ThirtySeconds:
-    case Command::MenuThirtySeconds:
-    case Command::TypingHero:
-    case Command::MenuTypingHero:
-        m_view->SelectTab(Tab::Games);
-        ShowGamesView();
-        break;
-    case Command::FlurrixGameBreak:
-        OnCommand(Command::MenuFlurrix);
-        break;
-    case Command::GameScreenFlurrix:
-    case Command::GameScreenThirtySeconds:
-    case Command::GameScreenTypingHero:
-        m_gameScreen = id - Command::GameScreenFlurrix;
-        ShowGamesView();
-        break;
     case Command::TabLessons:
         SelectTabAndShowTyping(Tab::Lessons, false);
         break;
@@ -570,10 +578,6 @@ void MainController::OnCommand(int id)
         break;
     case Command::TabTests:
         SelectTabAndShowTyping(Tab::Tests, false);
-        break;
-    case Command::TabGames:
-        m_view->SelectTab(Tab::Games);
-        ShowGamesView();
         break;
     case Command::TabResults:
         m_view->SelectTab(Tab::Results);
@@ -585,6 +589,10 @@ void MainController::OnCommand(int id)
         m_course->OnCourseCommand(id);
         break;
     default:
+        for (const auto& subsystem : m_subsystems) {
+            if (subsystem->HandleCommand(id))
+                return;
+        }
         qCDebug(lcApp) << "command not available yet" << id;
         break;
     }

@@ -3,18 +3,25 @@
 #include "app/CommandIds.h"
 #include "app/CommandStateRules.h"
 #include "app/MainView.h"
-#include "settings/UserProfile.h"
 #include "platform/RandomGenerator.h"
 #include "session/SessionHost.h"
+#include "settings/UserProfile.h"
 
 #include <memory>
 #include <QObject>
 #include <QTimer>
+#include <vector>
 
 namespace clavora {
 
 class Clock;
 class CourseFlow;
+class DictationController;
+class GamesController;
+class ImportController;
+class OptionsController;
+class ProgressController;
+class SubsystemController;
 class ExerciseCatalogue;
 class ProblemStore;
 class SettingsStore;
@@ -80,7 +87,7 @@ public:
     void ShowResultsView();
     View CurrentView() const { return m_shownView; }
     // Which game screen the games view shows: 0 Flurrix, 1 the race, 2 the rhythm game.
-    int GameScreen() const { return m_gameScreen; }
+    int GameScreen() const;
     Tab SelectedTab() const;
 
     QString UserName() const { return m_userName; }
@@ -105,6 +112,11 @@ public:
     RandomGenerator& Random() { return m_random; }
     const Clock& Time() const { return m_clock; }
     MainView* Window() const { return m_view; }
+    GamesController& Games() { return *m_games; }
+    DictationController& Dictation() { return *m_dictation; }
+    ProgressController& Progress() { return *m_progress; }
+    OptionsController& OptionsAndUsers() { return *m_options; }
+    ImportController& Import() { return *m_import; }
 
     static const QString ProductTitle;
 
@@ -136,6 +148,13 @@ private:
     std::unique_ptr<CourseFlow> m_course;
     std::unique_ptr<ProblemStore> m_problems;
     std::unique_ptr<SoundEvents> m_sounds;
+    // Each subsystem's commands go to its own controller; the pointers below name them.
+    std::vector<std::unique_ptr<SubsystemController>> m_subsystems;
+    GamesController* m_games = nullptr;
+    DictationController* m_dictation = nullptr;
+    ProgressController* m_progress = nullptr;
+    OptionsController* m_options = nullptr;
+    ImportController* m_import = nullptr;
     MainView* m_view = nullptr;
 
     QString m_userName;
@@ -144,7 +163,6 @@ private:
     int m_state = SessionState::Idle;
     int m_kind = ExerciseKind::None;
     clavora::View m_shownView = clavora::View::Typing;
-    int m_gameScreen = 0;
     bool m_showTimers = false;
     bool m_playAwardSounds = false;
     bool m_playErrorSounds = false;

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "app/SubsystemController.h"
+
+namespace clavora {
+
+// The progress commands: reports, goal speed, high scores, the results view and the certificate.
+class ProgressController final : public SubsystemController
+{
+public:
+    explicit ProgressController(MainController& main);
+
+    bool HandleCommand(int commandId) override;
+};
+
+} // namespace clavora
