@@ -7,6 +7,7 @@
 #include "app/ImportController.h"
 #include "app/OptionsController.h"
 #include "app/ProgressController.h"
+#include "app/StartHint.h"
 #include "audio/SoundEvents.h"
 #include "content/ExerciseCatalogue.h"
 #include "content/ProgressReporter.h"
@@ -378,6 +379,10 @@ void MainController::UpdateCommandStates()
     inputs.awardCertOffered = m_profile.Get(Profile::AwardCertOffered);
     m_commandStates = ComputeCommandStates(inputs);
     m_view->ApplyCommandStates(m_commandStates);
+    m_view->ShowStartHint(m_state == SessionState::Idle
+                              ? StartHint::For(inputs.selectedTab, m_course->CurrentEntry(), *m_catalogue,
+                                               m_profile.SpeedTestSeconds())
+                              : StartHint{});
 }
 
 void MainController::ShowView(clavora::View view)

@@ -17,6 +17,7 @@ class PracticeSelection;
 class ProgressReporter;
 struct SpeedTestChoice;
 class SpeedTestOptions;
+struct StartHint;
 
 // The views of the main window, at most one shown.
 enum class View
@@ -60,6 +61,8 @@ public:
     // The typing view's panels.
     virtual void Repaint(session::Panels panels) = 0;
     virtual void SetFontSize(int storedFontSize) = 0;
+    // What Start would begin, over the idle typing view; an empty hint takes it away.
+    virtual void ShowStartHint(const StartHint& hint) = 0;
     // The modal "Finished" notice; when it has closed the window calls
     // MainController::OnFinishedNoticeClosed.
     virtual void ShowFinishedNotice() = 0;

@@ -6,6 +6,7 @@
 #include "app/MainView.h"
 #include "app/PracticeSelection.h"
 #include "app/SpeedTestOptions.h"
+#include "app/StartHint.h"
 #include "content/ProgressReporter.h"
 
 #include <deque>
@@ -60,6 +61,7 @@ public:
     }
     void Repaint(session::Panels) override { ++repaints_; }
     void SetFontSize(int storedFontSize) override { fontSize_ = storedFontSize; }
+    void ShowStartHint(const StartHint& hint) override { startHint_ = hint; }
     // The notice closes at once unless a test holds it open.
     void ShowFinishedNotice() override
     {
@@ -112,6 +114,7 @@ public:
     QStringList progressTitles_;
     int repaints_ = 0;
     int fontSize_ = 0;
+    StartHint startHint_;
     int finishedNotices_ = 0;
     std::function<void()> onFinishedNotice_;
     QStringList demonstrations_;

@@ -31,9 +31,9 @@ HOME_ROW = set("asdfghjkl")
 HOME_AND_TOP_ROWS = HOME_ROW | set("qwertyuiop")
 # Smallest list size per word length. Two-letter words are fewer in English.
 MIN_LIST_SIZE = {1: 26, 2: 60, **{n: 300 for n in range(3, 10)}}
-# Home-row-only words per length. English has only twelve two-letter words
-# of these letters, and few words of six or more.
-MIN_HOME_ROW = {2: 12, 3: 15, 4: 15, 5: 15, 6: 4, 7: 1}
+# Home-row-only words per length. A general dictionary lists only seven
+# two-letter words of these letters, and few words of six or more.
+MIN_HOME_ROW = {2: 7, 3: 15, 4: 15, 5: 15, 6: 4, 7: 1}
 MIN_HOME_AND_TOP = {n: 40 for n in range(2, 10)}
 
 

@@ -3,7 +3,7 @@
 #include "app/CommandStateRules.h"
 #include "app/CommandTables.h"
 #include "app/MainController.h"
-#include "settings/SettingsStore.h"
+#include "app/StartHint.h"
 #include "app/widgets/TypingView.h"
 #include "dialogs/ExerciseFinishedDialog.h"
 #include "dialogs/LessonSelectionDialog.h"
@@ -18,8 +18,10 @@
 #include "session/widgets/FinishedNotice.h"
 #include "session/widgets/KeyboardGuidePanel.h"
 #include "session/widgets/KeypadGuidePanel.h"
+#include "session/widgets/StartHintPanel.h"
 #include "session/widgets/TargetPanel.h"
 #include "session/widgets/TypedLineStrip.h"
+#include "settings/SettingsStore.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -163,6 +165,8 @@ void MainWindow::BuildViews()
     m_keypadGuide = new KeypadGuidePanel(session.Typed());
     m_typingView->SetGuideSizes(m_keyboardGuide->sizeHint(), m_keypadGuide->sizeHint());
     m_typingView->SetAreas(m_targetPanel, m_typedLine, m_clockPanel, m_keyboardGuide, m_keypadGuide);
+    m_startHint = new StartHintPanel;
+    m_typingView->SetStartHintPanel(m_startHint);
     for (const session::Guide guide : {session::Guide::Keyboard, session::Guide::Keypad}) {
         QTimer& timer = DemonstrationTimerOf(guide);
         timer.setSingleShot(true);
@@ -359,7 +363,14 @@ void MainWindow::SetFontSize(int storedFontSize)
 {
     m_targetPanel->SetFontSize(storedFontSize);
     m_typedLine->SetFontSize(storedFontSize);
+    m_startHint->SetFontSize(storedFontSize);
     m_typingView->SetFontSize(storedFontSize == 0 ? 20 : storedFontSize);
+}
+
+void MainWindow::ShowStartHint(const StartHint& hint)
+{
+    if (m_startHint)
+        m_startHint->SetHint(hint.heading, hint.description);
 }
 
 void MainWindow::ShowFinishedNotice()

@@ -20,6 +20,7 @@ class KeyboardGuidePanel;
 class KeypadGuidePanel;
 class TabbedToolbar;
 class TargetPanel;
+class StartHintPanel;
 class TypedLineStrip;
 class TypingView;
 
@@ -56,6 +57,7 @@ public:
     void RunWithProgress(const QString& title, const std::function<void(ProgressReporter&)>& work) override;
     void Repaint(session::Panels panels) override;
     void SetFontSize(int storedFontSize) override;
+    void ShowStartHint(const StartHint& hint) override;
     void ShowFinishedNotice() override;
     int RunExerciseFinishedDialog(const ExerciseFinishedContent& content) override;
     std::optional<ExerciseChoice> RunLessonSelection(const LessonSelectionList& lessons) override;
@@ -66,6 +68,7 @@ public:
 
     TabbedToolbar* Toolbar() const { return m_toolbar; }
     TypingView* Typing() const { return m_typingView; }
+    StartHintPanel* StartHintArea() const { return m_startHint; }
     QAction* ActionFor(int commandId) const { return m_actions.value(commandId, nullptr); }
     HelpWindow* Help() const;
 
@@ -98,6 +101,7 @@ private:
     ClockPanel* m_clockPanel = nullptr;
     KeyboardGuidePanel* m_keyboardGuide = nullptr;
     KeypadGuidePanel* m_keypadGuide = nullptr;
+    StartHintPanel* m_startHint = nullptr;
     QTimer m_keyboardDemonstrationTimer; // id 8
     QTimer m_keypadDemonstrationTimer;   // id 9
     QHash<int, QAction*> m_actions;

@@ -32,6 +32,13 @@ void TypingView::SetAreas(QWidget* textPanel, QWidget* typedLine, QWidget* clock
     Relayout();
 }
 
+void TypingView::SetStartHintPanel(QWidget* panel)
+{
+    m_startHint = panel;
+    m_startHint->setParent(this);
+    Relayout();
+}
+
 void TypingView::SetKeypadLayout(bool keypad)
 {
     m_keypad = keypad;
@@ -80,6 +87,10 @@ void TypingView::Relayout()
         area->setVisible(m_areasVisible && visible);
     };
     place(m_textPanel, layout.textPanel, true);
+    if (m_startHint) {
+        m_startHint->setGeometry(layout.textPanel);
+        m_startHint->raise();
+    }
     place(m_typedLine, layout.typedLine, true);
     place(m_clock, layout.clock, m_clockVisible);
     place(m_keyboardGuide, layout.guide, !m_keypad);

@@ -20,6 +20,8 @@ public:
 
     void SetAreas(QWidget* textPanel, QWidget* typedLine, QWidget* clock, QWidget* keyboardGuide,
                   QWidget* keypadGuide);
+    // The panel that covers the exercise text while nothing is loaded; it shows and hides itself.
+    void SetStartHintPanel(QWidget* panel);
     void SetKeyHandler(KeyHandler handler) { m_keyHandler = std::move(handler); }
     void SetKeypadLayout(bool keypad);
     void SetAreasVisible(bool visible);
@@ -46,6 +48,7 @@ private:
     QWidget* m_clock = nullptr;
     QWidget* m_keyboardGuide = nullptr;
     QWidget* m_keypadGuide = nullptr;
+    QWidget* m_startHint = nullptr;
     KeyHandler m_keyHandler;
     QSize m_keyboardSize{514, 189};
     QSize m_keypadSize{143, 189};

@@ -1,11 +1,12 @@
 #include "app/CommandIds.h"
 #include "app/MainController.h"
-#include "settings/SettingsStore.h"
 #include "app/widgets/MainWindow.h"
 #include "app/widgets/TypingView.h"
 #include "gui/HelpWindow.h"
 #include "gui/TabbedToolbar.h"
 #include "platform/RegistryStore.h"
+#include "session/widgets/StartHintPanel.h"
+#include "settings/SettingsStore.h"
 #include "TestClock.h"
 #include "TestDataFolder.h"
 
@@ -124,12 +125,41 @@ private slots:
         QCOMPARE(toolbar->ButtonOf(1, Command::PauseResume)->text(), QStringLiteral("Pause"));
     }
 
+    void idleTypingView_tellsWhatStartBegins_data()
+    {
+        QTest::addColumn<int>("tabCommand");
+        QTest::addColumn<QString>("heading");
+        QTest::addColumn<QString>("description");
+        QTest::addRow("lessons") << int(Command::TabLessons)
+                                 << "Press Start or F9 to begin: Home Row: Overview"
+                                 << "This lesson introduces the home row.";
+        QTest::addRow("practice") << int(Command::TabPractice)
+                                  << "Press Start or F9 to begin: a practice text picked at random"
+                                  << "To choose the text yourself, use Practice (Ctrl+P).";
+        QTest::addRow("tests") << int(Command::TabTests)
+                               << "Press Start or F9 to begin: a 1-minute speed test"
+                               << "The text is picked at random; to choose one, use Tests (Ctrl+T).";
+    }
+
+    void idleTypingView_tellsWhatStartBegins()
+    {
+        QFETCH(int, tabCommand);
+        QFETCH(QString, heading);
+        QFETCH(QString, description);
+        m_controller->OnCommand(tabCommand);
+        const StartHintPanel* hint = m_window->StartHintArea();
+        QCOMPARE(hint->Heading(), heading);
+        QCOMPARE(hint->Description(), description);
+        QVERIFY(hint->isVisible());
+    }
+
     void startKey_loadsTheLessonAndPauseRelabels()
     {
         m_controller->OnCommand(Command::TabLessons);
         m_window->Typing()->setFocus();
         QTest::keyClick(m_window->Typing(), Qt::Key_F9);
         QTRY_COMPARE(m_controller->State(), int(SessionState::Typing));
+        QVERIFY(!m_window->StartHintArea()->isVisible());
         QCOMPARE(m_window->windowTitle(),
                  QStringLiteral("Clavora by Oxley Software - Lesson 1 - Home Row: Overview"));
         QTest::keyClicks(m_window->Typing(), QStringLiteral("as"));
