@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the tutor needs. Usage: scripts/deps.sh build|test
+# Installs the Debian packages the tutor needs. Usage: scripts/deps.sh build|test|package
 # Runs apt-get when root, through sudo when available; otherwise prints the install line and stops.
 set -euo pipefail
 
@@ -12,11 +12,15 @@ build_packages=(
 test_packages=(
     xvfb xdotool xauth x11-xkb-utils libxml2-utils xkb-data
     libbenchmark-dev libtinyxml2-dev libpugixml-dev python3
+    dpkg-dev desktop-file-utils appstream lintian
 )
+package_packages=(dpkg-dev)
 
 wanted=("${build_packages[@]}")
 if [ "${1:-build}" = "test" ]; then
     wanted+=("${test_packages[@]}")
+elif [ "${1:-build}" = "package" ]; then
+    wanted+=("${package_packages[@]}")
 fi
 
 missing=()

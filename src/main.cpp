@@ -20,7 +20,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Clavora"));
     QApplication::setOrganizationName(QStringLiteral("Oxley Software"));
     QApplication::setApplicationVersion(QStringLiteral(CLAVORA_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("clavora"));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.clavora.Clavora"));
 
     ResourceStore::EnsureRegistered();
 
