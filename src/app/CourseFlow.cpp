@@ -3,6 +3,7 @@
 #include "app/CommandIds.h"
 #include "app/CourseRules.h"
 #include "app/CourseTable.h"
+#include "app/ImportController.h"
 #include "app/ExerciseFinisher.h"
 #include "app/LessonSelection.h"
 #include "app/MainController.h"
@@ -123,7 +124,8 @@ void CourseFlow::SelectPractice()
     m_main.RegenerateRevisionTexts();
     PracticeSelection selection(m_main.Catalogue(), m_main.UserType(),
                                 m_main.Profile().Get(Profile::PracticeKey),
-                                [this](bool words) { m_main.ClearProblemsConfirmed(words); });
+                                [this](bool words) { m_main.ClearProblemsConfirmed(words); },
+                                [this](const QString& fileName) { m_main.Import().DeleteCustomPractice(fileName); });
     const std::optional<ExerciseChoice> choice = view->RunPracticeSelection(selection);
     if (!choice)
         return;

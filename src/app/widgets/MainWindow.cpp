@@ -5,6 +5,8 @@
 #include "app/MainController.h"
 #include "settings/SettingsStore.h"
 #include "app/widgets/TypingView.h"
+#include "app/ImportController.h"
+#include "dialogs/ImportDialog.h"
 #include "dialogs/ExerciseFinishedDialog.h"
 #include "dialogs/LessonSelectionDialog.h"
 #include "dialogs/PracticeSelectionDialog.h"
@@ -73,6 +75,8 @@ void MainWindow::Create()
     BuildMenus();
     BuildAccelerators();
     BuildViews();
+    m_importView = std::make_unique<ImportDialogView>(this, [this](const QString& topic) { OpenHelp(topic); });
+    m_controller.Import().Attach(*m_importView);
     m_controller.Initialize(*this);
     RestorePlacement();
 }
