@@ -43,7 +43,8 @@ CustomImport::Outcome Failure(const ImportKindInfo& info, const QString& reason)
 {
     return {CustomImport::Outcome::Status::Failed,
             QStringLiteral("Import Custom %1").arg(info.fileTypeLabel),
-            QStringLiteral("Import failed - %1").arg(reason), {}};
+            QStringLiteral("Import failed - %1").arg(reason),
+            {}};
 }
 
 // Copies through a temporary file that is renamed into place only when every byte arrived.
@@ -191,7 +192,8 @@ CustomImport::Outcome CustomImport::Import(ImportKind kind, const QString& path)
     // The file first: the catalogue is only written once its exercise is in place.
     const QString folder = m_catalogue.Custom().Subfolder(info.fileTypeLabel);
     if (!m_catalogue.Custom().Create() || !QDir().mkpath(folder))
-        return Failure(info, QStringLiteral("the folder %1 cannot be created").arg(QDir::toNativeSeparators(folder)));
+        return Failure(
+            info, QStringLiteral("the folder %1 cannot be created").arg(QDir::toNativeSeparators(folder)));
     const QString storedName = kind == ImportKind::Dictation ? keyText + QStringLiteral(".mp3") : fileName;
     QString reason;
     if (!CopyWhole(path, QDir(folder).filePath(storedName), reason))

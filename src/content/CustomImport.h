@@ -22,11 +22,11 @@ enum class ImportKind : int
 struct ImportKindInfo
 {
     QStringView radioText;
-    QStringView fileTypeLabel;  // also the subfolder of "Custom" the file is copied into
+    QStringView fileTypeLabel; // also the subfolder of "Custom" the file is copied into
     QStringView extension;
     const CatalogueFormat& format;
     int templateResource;
-    int firstKey;               // the template's starting "nextkey"
+    int firstKey;                           // the template's starting "nextkey"
     const Profile::FlagValue& importedMark; // tells the main window to reload the list
 };
 

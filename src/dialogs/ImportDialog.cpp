@@ -3,8 +3,8 @@
 #include "gui/BalloonTip.h"
 
 #include <QButtonGroup>
-#include <QDir>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -20,7 +20,8 @@ const QString ImportDialog::HelpTopic = QStringLiteral("options_custom_exercises
 
 ImportDialog::ImportDialog(QString startFolder, ImportView::ImportFile import, OpenHelp openHelp,
                            QWidget* parent)
-    : QDialog(parent), m_startFolder(std::move(startFolder)), m_import(std::move(import)), m_file(new QLineEdit)
+    : QDialog(parent), m_startFolder(std::move(startFolder)), m_import(std::move(import)),
+      m_file(new QLineEdit)
 {
     setWindowTitle(CustomImport::DialogTitle);
     auto* layout = new QVBoxLayout(this);
@@ -40,6 +41,7 @@ ImportDialog::ImportDialog(QString startFolder, ImportView::ImportFile import, O
     fileLabel->setBuddy(m_file);
     auto* browse = new QPushButton(QStringLiteral("..."));
     browse->setAccessibleName(QStringLiteral("Browse"));
+    browse->setAutoDefault(false); // Return in the field imports
     fileRow->addWidget(fileLabel);
     fileRow->addWidget(m_file, 1);
     fileRow->addWidget(browse);
@@ -48,9 +50,9 @@ ImportDialog::ImportDialog(QString startFolder, ImportView::ImportFile import, O
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel | QDialogButtonBox::Help);
     QPushButton* importButton = buttons->addButton(QStringLiteral("Import"), QDialogButtonBox::AcceptRole);
-    importButton->setDefault(true);
     layout->addStretch(1);
     layout->addWidget(buttons);
+    importButton->setDefault(true); // only a button inside its dialog can be the default
 
     connect(browse, &QPushButton::clicked, this, &ImportDialog::Browse);
     connect(buttons, &QDialogButtonBox::accepted, this, &ImportDialog::ImportSelected);
@@ -83,7 +85,8 @@ void ImportDialog::Browse()
         return;
     if (!CustomImport::IsAcceptableFile(SelectedKind(), path)) {
         ShowBalloonTip(m_file, CustomImport::DialogTitle,
-                       QStringLiteral("Please select a valid %1 file.").arg(CustomImport::Info(SelectedKind()).extension));
+                       QStringLiteral("Please select a valid %1 file.")
+                           .arg(CustomImport::Info(SelectedKind()).extension));
         return;
     }
     m_file->setText(QDir::toNativeSeparators(path));

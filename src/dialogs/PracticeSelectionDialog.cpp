@@ -138,8 +138,8 @@ void PracticeSelectionDialog::ClearProblems(bool words)
 
 void PracticeSelectionDialog::DeleteChosen()
 {
-    QMessageBox box(QMessageBox::Question, PracticeSelection::DeleteCaption, PracticeSelection::DeleteQuestion,
-                    QMessageBox::NoButton, this);
+    QMessageBox box(QMessageBox::Question, PracticeSelection::DeleteCaption,
+                    PracticeSelection::DeleteQuestion, QMessageBox::NoButton, this);
     QPushButton* remove = box.addButton(PracticeSelection::DeleteButton, QMessageBox::AcceptRole);
     // Deleting cannot be undone: Return must not do it.
     box.setDefaultButton(box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole));

@@ -2,12 +2,11 @@
 
 #include "app/CommandStateRules.h"
 #include "app/CommandTables.h"
-#include "app/MainController.h"
-#include "settings/SettingsStore.h"
-#include "app/widgets/TypingView.h"
 #include "app/ImportController.h"
-#include "dialogs/ImportDialog.h"
+#include "app/MainController.h"
+#include "app/widgets/TypingView.h"
 #include "dialogs/ExerciseFinishedDialog.h"
+#include "dialogs/ImportDialog.h"
 #include "dialogs/LessonSelectionDialog.h"
 #include "dialogs/PracticeSelectionDialog.h"
 #include "dialogs/SpeedTestDialog.h"
@@ -22,6 +21,7 @@
 #include "session/widgets/KeypadGuidePanel.h"
 #include "session/widgets/TargetPanel.h"
 #include "session/widgets/TypedLineStrip.h"
+#include "settings/SettingsStore.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -75,7 +75,8 @@ void MainWindow::Create()
     BuildMenus();
     BuildAccelerators();
     BuildViews();
-    m_importView = std::make_unique<ImportDialogView>(this, [this](const QString& topic) { OpenHelp(topic); });
+    m_importView =
+        std::make_unique<ImportDialogView>(this, [this](const QString& topic) { OpenHelp(topic); });
     m_controller.Import().Attach(*m_importView);
     m_controller.Initialize(*this);
     RestorePlacement();

@@ -54,10 +54,12 @@ private:
 private slots:
     void initTestCase()
     {
-        QVERIFY(m_registry.Open(m_dir.filePath(QStringLiteral("r.sqlite"))) == RegistryStore::OpenResult::Opened);
+        QVERIFY(m_registry.Open(m_dir.filePath(QStringLiteral("r.sqlite"))) ==
+                RegistryStore::OpenResult::Opened);
         m_settings = std::make_unique<SettingsStore>(m_registry);
         m_settings->WriteFlag(SettingsStore::SettingsKey, QStringLiteral("FirstRun"), false);
-        m_main = std::make_unique<MainController>(*m_settings, m_clock, m_dir.filePath(QStringLiteral("data")));
+        m_main =
+            std::make_unique<MainController>(*m_settings, m_clock, m_dir.filePath(QStringLiteral("data")));
         m_main->Initialize(m_view);
         m_main->Import().Attach(m_imports);
     }

@@ -27,7 +27,10 @@ private:
         file.write(bytes);
         return path;
     }
-    QString CustomFile(const QString& relative) const { return m_data + QStringLiteral("/Custom/") + relative; }
+    QString CustomFile(const QString& relative) const
+    {
+        return m_data + QStringLiteral("/Custom/") + relative;
+    }
     QByteArray Read(const QString& path) const
     {
         QFile file(path);
@@ -50,14 +53,18 @@ private:
             }
             QStringList fields;
             for (const QStringView name : {u"key", u"filename", u"title", u"category"})
-                fields.append(child->FirstChildNamed(name) ? child->FirstChildNamed(name)->NodeText() : QString());
+                fields.append(child->FirstChildNamed(name) ? child->FirstChildNamed(name)->NodeText()
+                                                           : QString());
             entries.append(fields.join(u'|'));
         }
         return entries;
     }
 
 private slots:
-    void init() { m_data = m_dir.filePath(QStringLiteral("data%1").arg(QDateTime::currentMSecsSinceEpoch())); }
+    void init()
+    {
+        m_data = m_dir.filePath(QStringLiteral("data%1").arg(QDateTime::currentMSecsSinceEpoch()));
+    }
 
     void importsIntoAFreshInstallation_data()
     {
@@ -68,13 +75,18 @@ private slots:
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("storedAs");
         QTest::addRow("practice") << 0 << "notes.txt" << QByteArray("Some notes.") << "practicecustom.xml"
-                                  << "500|notes.txt|notes.txt|Custom" << "Practice/notes.txt";
+                                  << "500|notes.txt|notes.txt|Custom"
+                                  << "Practice/notes.txt";
         QTest::addRow("speed test") << 1 << "race.txt" << QByteArray("Quick words.") << "speedtestcustom.xml"
-                                    << "600|race.txt|race.txt|Custom" << "SpeedTest/race.txt";
+                                    << "600|race.txt|race.txt|Custom"
+                                    << "SpeedTest/race.txt";
         QTest::addRow("dictation") << 2 << "talk.mp3" << QByteArray("ID3 audio") << "dictationcustom.xml"
-                                   << "1100|talk.mp3|custom-1100|Custom" << "Dictations/1100.mp3";
-        QTest::addRow("UTF-16 text") << 0 << "wide.txt" << QByteArray("\xff\xfeH\0i\0", 6) << "practicecustom.xml"
-                                     << "500|wide.txt|wide.txt|Custom" << "Practice/wide.txt";
+                                   << "1100|talk.mp3|custom-1100|Custom"
+                                   << "Dictations/1100.mp3";
+        QTest::addRow("UTF-16 text") << 0 << "wide.txt" << QByteArray("\xff\xfeH\0i\0", 6)
+                                     << "practicecustom.xml"
+                                     << "500|wide.txt|wide.txt|Custom"
+                                     << "Practice/wide.txt";
     }
     void importsIntoAFreshInstallation()
     {
@@ -110,13 +122,14 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("text");
         const QString valid = QStringLiteral("Please select a valid %1 file.");
-        QTest::addRow("capital extension") << 0 << "NOTES.TXT" << QByteArray("x") << "Import Custom Exercise"
-                                           << valid.arg(u".txt");
-        QTest::addRow("text as dictation") << 2 << "notes.txt" << QByteArray("x") << "Import Custom Exercise"
-                                           << valid.arg(u".mp3");
-        QTest::addRow("no extension") << 0 << "notes" << QByteArray("x") << "Import Custom Exercise"
-                                      << valid.arg(u".txt");
-        QTest::addRow("empty text") << 0 << "empty.txt" << QByteArray() << "Empty file" << "Could not load exercise";
+        QTest::addRow("capital extension")
+            << 0 << "NOTES.TXT" << QByteArray("x") << "Import Custom Exercise" << valid.arg(u".txt");
+        QTest::addRow("text as dictation")
+            << 2 << "notes.txt" << QByteArray("x") << "Import Custom Exercise" << valid.arg(u".mp3");
+        QTest::addRow("no extension")
+            << 0 << "notes" << QByteArray("x") << "Import Custom Exercise" << valid.arg(u".txt");
+        QTest::addRow("empty text") << 0 << "empty.txt" << QByteArray() << "Empty file"
+                                    << "Could not load exercise";
         QTest::addRow("empty audio") << 2 << "empty.mp3" << QByteArray() << "Empty file"
                                      << "Could not load exercise";
         QTest::addRow("binary") << 0 << "photo.txt" << QByteArray("\x89PNG\0\0\0\rIHDR", 12)
@@ -149,7 +162,8 @@ private slots:
         QVERIFY(importer.Import(ImportKind::Practice, Source(QStringLiteral("a.txt"), "first")).Succeeded());
         QVERIFY(importer.Import(ImportKind::Practice, Source(QStringLiteral("a.txt"), "second")).Succeeded());
         QCOMPARE(Entries(QStringLiteral("practicecustom.xml")),
-                 QStringList({QStringLiteral("500|a.txt|a.txt|Custom"), QStringLiteral("501|a.txt|a.txt|Custom")}));
+                 QStringList(
+                     {QStringLiteral("500|a.txt|a.txt|Custom"), QStringLiteral("501|a.txt|a.txt|Custom")}));
         QCOMPARE(Read(CustomFile(QStringLiteral("Practice/a.txt"))), QByteArray("second"));
     }
 
@@ -161,11 +175,13 @@ private slots:
         Source(QStringLiteral("x"), {});
         QFile edited(CustomFile(QStringLiteral("practicecustom.xml")));
         QVERIFY(edited.open(QIODevice::WriteOnly));
-        edited.write("<custompractices><nextkey>500</nextkey><practice><key>507</key><filename>b.txt</filename>"
-                     "</practice></custompractices>");
+        edited.write(
+            "<custompractices><nextkey>500</nextkey><practice><key>507</key><filename>b.txt</filename>"
+            "</practice></custompractices>");
         edited.close();
-        QCOMPARE(CustomImport(exercises).Import(ImportKind::Practice, Source(QStringLiteral("c.txt"), "c")).key,
-                 QStringLiteral("508"));
+        QCOMPARE(
+            CustomImport(exercises).Import(ImportKind::Practice, Source(QStringLiteral("c.txt"), "c")).key,
+            QStringLiteral("508"));
     }
 
     void copyFailure_leavesCatalogueUnchanged()
@@ -194,7 +210,8 @@ private slots:
         broken.close();
         const CustomImport::Outcome outcome =
             CustomImport(exercises).Import(ImportKind::Practice, Source(QStringLiteral("n.txt"), "n"));
-        QCOMPARE(outcome.text, QStringLiteral("Import failed - XML custom definition file missing or corrupt"));
+        QCOMPARE(outcome.text,
+                 QStringLiteral("Import failed - XML custom definition file missing or corrupt"));
         QVERIFY(!QFileInfo::exists(CustomFile(QStringLiteral("Practice/n.txt"))));
     }
 
@@ -205,7 +222,8 @@ private slots:
         QVERIFY(importer.Import(ImportKind::Practice, Source(QStringLiteral("Keep.txt"), "k")).Succeeded());
         QVERIFY(importer.Import(ImportKind::Practice, Source(QStringLiteral("Gone.txt"), "g")).Succeeded());
         QVERIFY(importer.RemoveCustomPractice(QStringLiteral("gone.TXT")));
-        QCOMPARE(Entries(QStringLiteral("practicecustom.xml")), QStringList{QStringLiteral("500|Keep.txt|Keep.txt|Custom")});
+        QCOMPARE(Entries(QStringLiteral("practicecustom.xml")),
+                 QStringList{QStringLiteral("500|Keep.txt|Keep.txt|Custom")});
         QVERIFY(!importer.RemoveCustomPractice(QStringLiteral("../Keep.txt")));
         QVERIFY(QFileInfo::exists(CustomFile(QStringLiteral("Practice/Keep.txt"))));
     }
