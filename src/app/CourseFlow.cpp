@@ -4,16 +4,17 @@
 #include "app/CourseRules.h"
 #include "app/CourseTable.h"
 #include "app/ExerciseFinisher.h"
+#include "app/ImportController.h"
 #include "app/LessonSelection.h"
 #include "app/MainController.h"
 #include "app/PracticeSelection.h"
-#include "settings/SettingsStore.h"
 #include "app/SpeedTestOptions.h"
 #include "content/ExerciseCatalogue.h"
 #include "platform/Clock.h"
 #include "progress/LessonProgress.h"
 #include "progress/ResultsStore.h"
 #include "session/TypingSession.h"
+#include "settings/SettingsStore.h"
 
 namespace clavora {
 
@@ -121,9 +122,10 @@ void CourseFlow::SelectPractice()
     SetKeypadExercise(false);
     // The revision practices' previews show the latest problem lists.
     m_main.RegenerateRevisionTexts();
-    PracticeSelection selection(m_main.Catalogue(), m_main.UserType(),
-                                m_main.Profile().Get(Profile::PracticeKey),
-                                [this](bool words) { m_main.ClearProblemsConfirmed(words); });
+    PracticeSelection selection(
+        m_main.Catalogue(), m_main.UserType(), m_main.Profile().Get(Profile::PracticeKey),
+        [this](bool words) { m_main.ClearProblemsConfirmed(words); },
+        [this](const QString& fileName) { m_main.Import().DeleteCustomPractice(fileName); });
     const std::optional<ExerciseChoice> choice = view->RunPracticeSelection(selection);
     if (!choice)
         return;

@@ -25,10 +25,16 @@ bool IsImportedKey(const QString& key)
 } // namespace
 
 const QString PracticeSelection::CustomCategory = QStringLiteral("Custom");
+const QString PracticeSelection::DeleteCaption = QStringLiteral("Delete Custom Practice Exercise");
+const QString PracticeSelection::DeleteQuestion =
+    QStringLiteral("Are you sure you want to delete the selected exercise(s)?");
+const QString PracticeSelection::DeleteButton = QStringLiteral("Delete");
 
 PracticeSelection::PracticeSelection(const ExerciseCatalogue& catalogue, int userType,
-                                     const QString& practiceKey, ClearProblems clearProblems)
-    : m_catalogue(catalogue), m_userType(userType), m_clearProblems(std::move(clearProblems))
+                                     const QString& practiceKey, ClearProblems clearProblems,
+                                     DeleteImported deleteImported)
+    : m_catalogue(catalogue), m_userType(userType), m_clearProblems(std::move(clearProblems)),
+      m_deleteImported(std::move(deleteImported))
 {
     for (const PracticeEntry& practice : catalogue.Practices()) {
         if (!m_categories.contains(practice.Category()))
@@ -130,6 +136,21 @@ void PracticeSelection::ClearProblemList(bool words)
         m_clearProblems(words);
     m_previewOverride =
         words ? RevisionTextGenerator::NoProblemWordsText : RevisionTextGenerator::NoProblemCharsText;
+}
+
+bool PracticeSelection::CanDelete() const
+{
+    return m_category >= 0 && m_categories.at(m_category) == CustomCategory && m_row >= 0;
+}
+
+void PracticeSelection::DeleteChosen()
+{
+    if (!CanDelete())
+        return;
+    const CatalogueEntry* entry = EntryOf(m_rows.at(m_row));
+    if (entry && m_deleteImported)
+        m_deleteImported(entry->FileName());
+    SelectCategory(m_category);
 }
 
 std::optional<ExerciseChoice> PracticeSelection::Choice() const

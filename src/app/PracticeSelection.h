@@ -27,11 +27,16 @@ public:
     // Clears the problem words (true) or characters (false) as already confirmed, then rebuilds
     // the revision texts.
     using ClearProblems = std::function<void(bool words)>;
+    // Deletes imported practices by their file names and reloads the list of imported practices.
+    using DeleteImported = std::function<void(const QString& fileName)>;
 
     static const QString CustomCategory;
+    static const QString DeleteCaption;
+    static const QString DeleteQuestion;
+    static const QString DeleteButton;
 
     PracticeSelection(const ExerciseCatalogue& catalogue, int userType, const QString& practiceKey,
-                      ClearProblems clearProblems = {});
+                      ClearProblems clearProblems = {}, DeleteImported deleteImported = {});
 
     const QStringList& Categories() const { return m_categories; }
     int CurrentCategory() const { return m_category; }
@@ -51,6 +56,10 @@ public:
     bool CanClearProblemChars() const;
     // Clears one problem list and shows that it is empty.
     void ClearProblemList(bool words);
+    // An imported practice is chosen.
+    bool CanDelete() const;
+    // Deletes the chosen imported practice (the user has agreed), then refills the list.
+    void DeleteChosen();
 
     // The usable choice, or nothing.
     std::optional<ExerciseChoice> Choice() const;
@@ -62,6 +71,7 @@ private:
     const ExerciseCatalogue& m_catalogue;
     int m_userType;
     ClearProblems m_clearProblems;
+    DeleteImported m_deleteImported;
     QStringList m_categories;
     int m_category = -1;
     QList<Row> m_rows;

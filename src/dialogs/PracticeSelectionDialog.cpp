@@ -25,6 +25,7 @@ PracticeSelectionDialog::PracticeSelectionDialog(PracticeSelection& selection, O
       m_practices(new QListWidget), m_preview(new QPlainTextEdit),
       m_clearWords(new QPushButton(QStringLiteral("Clear Problem Words"))),
       m_clearChars(new QPushButton(QStringLiteral("Clear Problem Characters"))),
+      m_delete(new QPushButton(PracticeSelection::DeleteButton)),
       m_buttons(
           new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help))
 {
@@ -59,6 +60,7 @@ PracticeSelectionDialog::PracticeSelectionDialog(PracticeSelection& selection, O
     clearRow->addWidget(m_clearWords);
     clearRow->addWidget(m_clearChars);
     clearRow->addStretch(1);
+    clearRow->addWidget(m_delete);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(lists, 2);
     layout->addWidget(new QLabel(QStringLiteral("Preview:")));
@@ -80,6 +82,7 @@ PracticeSelectionDialog::PracticeSelectionDialog(PracticeSelection& selection, O
     });
     connect(m_clearWords, &QPushButton::clicked, this, [this] { ClearProblems(true); });
     connect(m_clearChars, &QPushButton::clicked, this, [this] { ClearProblems(false); });
+    connect(m_delete, &QPushButton::clicked, this, &PracticeSelectionDialog::DeleteChosen);
     connect(m_buttons, &QDialogButtonBox::accepted, this, [this] {
         if (m_selection.IsUsable())
             accept();
@@ -121,6 +124,7 @@ void PracticeSelectionDialog::Refresh()
     m_preview->setPlainText(PlainLines(m_selection.PreviewText()));
     m_clearWords->setEnabled(m_selection.CanClearProblemWords());
     m_clearChars->setEnabled(m_selection.CanClearProblemChars());
+    m_delete->setEnabled(m_selection.CanDelete());
     m_buttons->button(QDialogButtonBox::Ok)->setEnabled(m_selection.IsUsable());
 }
 
@@ -130,6 +134,20 @@ void PracticeSelectionDialog::ClearProblems(bool words)
         return;
     m_selection.ClearProblemList(words);
     Refresh();
+}
+
+void PracticeSelectionDialog::DeleteChosen()
+{
+    QMessageBox box(QMessageBox::Question, PracticeSelection::DeleteCaption,
+                    PracticeSelection::DeleteQuestion, QMessageBox::NoButton, this);
+    QPushButton* remove = box.addButton(PracticeSelection::DeleteButton, QMessageBox::AcceptRole);
+    // Deleting cannot be undone: Return must not do it.
+    box.setDefaultButton(box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole));
+    box.exec();
+    if (box.clickedButton() != remove)
+        return;
+    m_selection.DeleteChosen();
+    FillPractices();
 }
 
 std::optional<ExerciseChoice> PracticeSelectionDialog::Run(PracticeSelection& selection, OpenHelp openHelp,

@@ -44,6 +44,7 @@ private:
     void FillPractices();
     void Refresh();
     void ClearProblems(bool words);
+    void DeleteChosen();
 
     PracticeSelection& m_selection;
     Confirm m_confirm;
@@ -52,6 +53,7 @@ private:
     QPlainTextEdit* m_preview;
     QPushButton* m_clearWords;
     QPushButton* m_clearChars;
+    QPushButton* m_delete;
     QDialogButtonBox* m_buttons;
 };
 

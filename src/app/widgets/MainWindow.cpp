@@ -2,10 +2,12 @@
 
 #include "app/CommandStateRules.h"
 #include "app/CommandTables.h"
+#include "app/ImportController.h"
 #include "app/MainController.h"
 #include "app/StartHint.h"
 #include "app/widgets/TypingView.h"
 #include "dialogs/ExerciseFinishedDialog.h"
+#include "dialogs/ImportDialog.h"
 #include "dialogs/LessonSelectionDialog.h"
 #include "dialogs/PracticeSelectionDialog.h"
 #include "dialogs/SpeedTestDialog.h"
@@ -75,6 +77,9 @@ void MainWindow::Create()
     BuildMenus();
     BuildAccelerators();
     BuildViews();
+    m_importView =
+        std::make_unique<ImportDialogView>(this, [this](const QString& topic) { OpenHelp(topic); });
+    m_controller.Import().Attach(*m_importView);
     m_controller.Initialize(*this);
     RestorePlacement();
 }

@@ -3,6 +3,7 @@
 #include "app/MainView.h"
 #include "gui/HelpWindow.h"
 
+#include <memory>
 #include <QHash>
 #include <QMainWindow>
 #include <QPointer>
@@ -13,6 +14,7 @@ class QStackedWidget;
 
 namespace clavora {
 
+class ImportView;
 class MainController;
 class ClockPanel;
 class GuidePanel;
@@ -105,6 +107,7 @@ private:
     QTimer m_keyboardDemonstrationTimer; // id 8
     QTimer m_keypadDemonstrationTimer;   // id 9
     QHash<int, QAction*> m_actions;
+    std::unique_ptr<ImportView> m_importView;
 };
 
 } // namespace clavora
