@@ -1,5 +1,7 @@
 #include "dialogs/SpeedTestDialog.h"
 
+#include "gui/BalloonTip.h"
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -8,7 +10,6 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
-#include <QToolTip>
 #include <QVBoxLayout>
 
 namespace clavora {
@@ -66,9 +67,7 @@ void SpeedTestDialog::accept()
     m_choice = m_options.Accept(m_duration->currentText(), row);
     if (!m_choice) {
         // A balloon at the field; the dialog stays open for a better length.
-        QToolTip::showText(m_duration->mapToGlobal(QPoint(0, m_duration->height())),
-                           QStringLiteral("<b>Duration</b><br>") + SpeedTestOptions::InvalidDurationMessage,
-                           m_duration);
+        ShowBalloonTip(m_duration, QStringLiteral("Duration"), SpeedTestOptions::InvalidDurationMessage);
         m_duration->setFocus();
         return;
     }

@@ -3,10 +3,12 @@
 #include "app/CommandStateRules.h"
 #include "app/CommandTables.h"
 #include "app/MainController.h"
+#include "app/OptionsController.h"
 #include "settings/SettingsStore.h"
 #include "app/widgets/TypingView.h"
 #include "dialogs/ExerciseFinishedDialog.h"
 #include "dialogs/LessonSelectionDialog.h"
+#include "dialogs/OptionsDialogs.h"
 #include "dialogs/PracticeSelectionDialog.h"
 #include "dialogs/SpeedTestDialog.h"
 #include "dialogs/StartupWizard.h"
@@ -65,7 +67,10 @@ MainWindow::MainWindow(MainController& controller, QWidget* parent)
     setWindowTitle(MainController::ProductTitle + QStringLiteral(" by Oxley Software"));
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    m_controller.OptionsAndUsers().AttachView(nullptr);
+}
 
 void MainWindow::Create()
 {
@@ -73,6 +78,8 @@ void MainWindow::Create()
     BuildMenus();
     BuildAccelerators();
     BuildViews();
+    m_optionsDialogs = std::make_unique<OptionsDialogs>(this, [this](const QString& topic) { OpenHelp(topic); });
+    m_controller.OptionsAndUsers().AttachView(m_optionsDialogs.get());
     m_controller.Initialize(*this);
     RestorePlacement();
 }

@@ -3,6 +3,7 @@
 #include "app/MainView.h"
 #include "gui/HelpWindow.h"
 
+#include <memory>
 #include <QHash>
 #include <QMainWindow>
 #include <QPointer>
@@ -15,6 +16,7 @@ namespace clavora {
 
 class MainController;
 class ClockPanel;
+class OptionsDialogs;
 class GuidePanel;
 class KeyboardGuidePanel;
 class KeypadGuidePanel;
@@ -101,6 +103,7 @@ private:
     QTimer m_keyboardDemonstrationTimer; // id 8
     QTimer m_keypadDemonstrationTimer;   // id 9
     QHash<int, QAction*> m_actions;
+    std::unique_ptr<OptionsDialogs> m_optionsDialogs;
 };
 
 } // namespace clavora
