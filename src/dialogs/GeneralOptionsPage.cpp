@@ -35,7 +35,7 @@ GeneralOptionsPage::GeneralOptionsPage(GeneralOptions& options, QWidget* parent)
       m_timers(SwitchBox(QStringLiteral("Show the &timer during exercises"), options.showTimers)),
       m_animations(SwitchBox(QStringLiteral("Show &animations"), options.displayAnimations)),
       m_larger(new QPushButton(QStringLiteral("&Larger"))), m_smaller(new QPushButton(QStringLiteral("S&maller"))),
-      m_preview(new QLabel(QStringLiteral("The quick brown fox jumps over the lazy dog."))), m_sizeText(new QLabel),
+      m_preview(new QLabel(QStringLiteral("Practice makes perfect."))), m_sizeText(new QLabel),
       m_folder(new QLineEdit(options.ReportFolder())), m_browse(new QPushButton(QStringLiteral("&Browse...")))
 {
     auto* exercises = new QGroupBox(QStringLiteral("Exercises"));

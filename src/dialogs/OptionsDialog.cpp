@@ -29,7 +29,7 @@ OptionsDialog::OptionsDialog(GeneralOptions& general, SoundOptions& sounds, Open
         if (openHelp)
             openHelp(m_pages->currentWidget() == m_sounds ? SoundsTopic : GeneralTopic);
     });
-    resize(520, 560);
+    resize(540, 520);
 }
 
 void OptionsDialog::accept()

@@ -4,6 +4,7 @@
 #include "gui/BalloonTip.h"
 
 #include <QCheckBox>
+#include <algorithm>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QFormLayout>
@@ -31,19 +32,20 @@ SoundOptionsPage::SoundOptionsPage(SoundOptions& options, QWidget* parent)
     m_events->setColumnHidden(AwardColumn, true);
     m_events->setRootIsDecorated(false);
     m_events->setSelectionMode(QAbstractItemView::SingleSelection);
-    // Column widths in characters, as the list was laid out.
-    const int character = QFontMetrics(m_events->font()).averageCharWidth();
-    m_events->setColumnWidth(EventColumn, 15 * character);
-    m_events->setColumnWidth(AssignedColumn, 15 * character);
     m_events->header()->setStretchLastSection(true);
     for (const SoundOptions::Row& row : options.Rows()) {
         auto* item = new QTreeWidgetItem(m_events);
         item->setText(AwardColumn, row.award ? QString::number(*row.award) : QString());
         item->setText(EventColumn, row.eventName);
         item->setText(DefaultColumn, row.defaultSound);
-        item->setSizeHint(AssignedColumn, QComboBox().sizeHint());
     }
     FillSounds();
+    m_events->resizeColumnToContents(EventColumn);
+    const QFontMetrics metrics(m_events->header()->font());
+    int assignedWidth = metrics.horizontalAdvance(m_events->headerItem()->text(AssignedColumn)) + 24;
+    for (int row = 0; row < m_events->topLevelItemCount(); ++row)
+        assignedWidth = std::max(assignedWidth, SoundChoice(row)->sizeHint().width() + 8);
+    m_events->setColumnWidth(AssignedColumn, assignedWidth);
 
     for (const SoundOutputDevice& device : options.Devices())
         m_devices->addItem(device.description, device.choice);
