@@ -39,9 +39,10 @@ void GeneralOptions::Shrink()
 QString GeneralOptions::AcceptReportFolder(const QString& folder, const AskToCreate& askToCreate)
 {
     QString path = folder.trimmed();
+    const QString defaultFolder = KnownFolders::ProductDataFolder() + QStringLiteral("/Reports");
     // An empty field stands for the default folder, as it does when nothing is stored.
     if (path.isEmpty())
-        path = KnownFolders::ProductDataFolder() + QStringLiteral("/Reports");
+        path = defaultFolder;
     else if (path == u'~' || path.startsWith(QStringLiteral("~/")))
         path = QDir::homePath() + path.mid(1);
     // A relative path would name a different folder depending on where the tutor was started.
@@ -52,7 +53,8 @@ QString GeneralOptions::AcceptReportFolder(const QString& folder, const AskToCre
     if (info.exists() && !info.isDir())
         return NotAFolderMessage;
     if (!info.exists()) {
-        if (!askToCreate || !askToCreate())
+        // The tutor's own folder is made whenever reports need it; only the user's own are asked.
+        if (path != QDir::cleanPath(defaultFolder) && (!askToCreate || !askToCreate()))
             return InvalidFolderMessage;
         if (!QDir().mkpath(path))
             return CouldNotCreateMessage;

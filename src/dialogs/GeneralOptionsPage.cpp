@@ -29,7 +29,7 @@ QCheckBox* SwitchBox(const QString& text, bool checked)
 
 GeneralOptionsPage::GeneralOptionsPage(GeneralOptions& options, QWidget* parent)
     : QWidget(parent), m_options(options),
-      m_a4Paper(SwitchBox(QStringLiteral("Print on &A4 paper (otherwise US Letter)"), options.a4Paper)),
+      m_a4Paper(SwitchBox(QStringLiteral("Print on A4 &paper (otherwise US Letter)"), options.a4Paper)),
       m_corrections(SwitchBox(QStringLiteral("&Errors must be corrected before typing on"), options.correctionsForced)),
       m_doubleSpace(SwitchBox(QStringLiteral("Accept two &spaces after a sentence"), options.doubleSpaceAccepted)),
       m_timers(SwitchBox(QStringLiteral("Show the &timer during exercises"), options.showTimers)),

@@ -136,10 +136,11 @@ private slots:
         QCOMPARE(questions, field.startsWith(u"new"_s) || field.startsWith(u"file.txt/"_s) ? 1 : 0);
     }
 
+    // The tutor's own folder is made without a question.
     void reportFolder_emptyField_storesTheDefault()
     {
         GeneralOptions options(*m_profile);
-        QVERIFY(options.AcceptReportFolder(u"  "_s, [] { return true; }).isEmpty());
+        QVERIFY(options.AcceptReportFolder(u"  "_s, [] { return false; }).isEmpty());
         QCOMPARE(m_profile->Get(Profile::ReportFolder), KnownFolders::ProductDataFolder() + u"/Reports"_s);
         QVERIFY(QFileInfo(m_profile->ReportFolder()).isDir());
     }
