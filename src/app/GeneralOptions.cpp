@@ -20,10 +20,13 @@ const QString GeneralOptions::NotAFolderMessage = QStringLiteral("This is a file
 const QString GeneralOptions::NotWritableMessage = QStringLiteral("Reports cannot be saved in this folder.");
 
 GeneralOptions::GeneralOptions(UserProfile& profile)
-    : a4Paper(profile.Get(Profile::IsUsingA4Paper)), correctionsForced(profile.Get(Profile::CorrectionsForced)),
-      doubleSpaceAccepted(profile.Get(Profile::DoubleSpaceAccepted)), showTimers(profile.Get(Profile::ShowTimers)),
+    : a4Paper(profile.Get(Profile::IsUsingA4Paper)),
+      correctionsForced(profile.Get(Profile::CorrectionsForced)),
+      doubleSpaceAccepted(profile.Get(Profile::DoubleSpaceAccepted)),
+      showTimers(profile.Get(Profile::ShowTimers)),
       displayAnimations(profile.Get(Profile::DisplayAnimations)), m_profile(profile),
-      m_fontSize(std::clamp(profile.FontSize(), MinFontSize, MaxFontSize)), m_reportFolder(profile.ReportFolder())
+      m_fontSize(std::clamp(profile.FontSize(), MinFontSize, MaxFontSize)),
+      m_reportFolder(profile.ReportFolder())
 {}
 
 void GeneralOptions::Enlarge()

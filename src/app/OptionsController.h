@@ -18,7 +18,10 @@ public:
     // The window's dialogs; nothing is asked before they are attached.
     void AttachView(OptionsView* view);
     // Where the options dialog's preview plays; tests give an in-memory output.
-    void SetPreviewOutput(SoundEvents::OutputFactory makeOutput) { m_makePreviewOutput = std::move(makeOutput); }
+    void SetPreviewOutput(SoundEvents::OutputFactory makeOutput)
+    {
+        m_makePreviewOutput = std::move(makeOutput);
+    }
 
 private:
     void ShowOptions();

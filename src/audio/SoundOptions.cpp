@@ -44,8 +44,9 @@ SoundOptions::SoundOptions(SettingsStore& settings, SoundEvents& events, QList<S
     QString stored = SoundEvents::OutputDevice(settings);
     if (stored.isEmpty())
         stored = QString::fromUtf16(DefaultSoundOutName);
-    const auto found = std::find_if(m_devices.cbegin(), m_devices.cend(),
-                                    [&stored](const SoundOutputDevice& device) { return device.choice == stored; });
+    const auto found =
+        std::find_if(m_devices.cbegin(), m_devices.cend(),
+                     [&stored](const SoundOutputDevice& device) { return device.choice == stored; });
     if (found != m_devices.cend()) {
         m_deviceIndex = int(found - m_devices.cbegin());
     } else {
@@ -78,7 +79,7 @@ SoundOptions::PreviewResult SoundOptions::Preview(int row)
             std::make_unique<SoundPlayer>(nullptr, m_makePreviewOutput ? m_makePreviewOutput() : nullptr);
     const QString device = m_devices.value(m_deviceIndex).choice;
     return m_events.PlaySound(*m_previewPlayer, m_rows[row].assignedSound, device) ? PreviewResult::Playing
-                                                                                  : PreviewResult::Failed;
+                                                                                   : PreviewResult::Failed;
 }
 
 void SoundOptions::StopPreview()

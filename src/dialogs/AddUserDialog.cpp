@@ -14,9 +14,11 @@
 
 namespace clavora {
 
-AddUserDialog::AddUserDialog(UserManagement& users, std::function<void(const QString&)> openHelp, QWidget* parent)
+AddUserDialog::AddUserDialog(UserManagement& users, std::function<void(const QString&)> openHelp,
+                             QWidget* parent)
     : QDialog(parent), m_users(users), m_name(new QLineEdit), m_types(new QListWidget),
-      m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help))
+      m_buttons(
+          new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help))
 {
     setWindowTitle(QStringLiteral("Add New User"));
     m_name->setMaxLength(SettingsStore::MaxUserNameLength);

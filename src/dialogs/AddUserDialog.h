@@ -17,7 +17,8 @@ class AddUserDialog final : public QDialog
     Q_OBJECT
 
 public:
-    AddUserDialog(UserManagement& users, std::function<void(const QString&)> openHelp, QWidget* parent = nullptr);
+    AddUserDialog(UserManagement& users, std::function<void(const QString&)> openHelp,
+                  QWidget* parent = nullptr);
 
     QLineEdit* NameField() const { return m_name; }
     QListWidget* TypeList() const { return m_types; }

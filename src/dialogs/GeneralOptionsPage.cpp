@@ -30,11 +30,14 @@ QCheckBox* SwitchBox(const QString& text, bool checked)
 GeneralOptionsPage::GeneralOptionsPage(GeneralOptions& options, QWidget* parent)
     : QWidget(parent), m_options(options),
       m_a4Paper(SwitchBox(QStringLiteral("Print on A4 &paper (otherwise US Letter)"), options.a4Paper)),
-      m_corrections(SwitchBox(QStringLiteral("&Errors must be corrected before typing on"), options.correctionsForced)),
-      m_doubleSpace(SwitchBox(QStringLiteral("Accept two &spaces after a sentence"), options.doubleSpaceAccepted)),
+      m_corrections(
+          SwitchBox(QStringLiteral("&Errors must be corrected before typing on"), options.correctionsForced)),
+      m_doubleSpace(
+          SwitchBox(QStringLiteral("Accept two &spaces after a sentence"), options.doubleSpaceAccepted)),
       m_timers(SwitchBox(QStringLiteral("Show the &timer during exercises"), options.showTimers)),
       m_animations(SwitchBox(QStringLiteral("Show &animations"), options.displayAnimations)),
-      m_larger(new QPushButton(QStringLiteral("&Larger"))), m_smaller(new QPushButton(QStringLiteral("S&maller"))),
+      m_larger(new QPushButton(QStringLiteral("&Larger"))),
+      m_smaller(new QPushButton(QStringLiteral("S&maller"))),
       m_preview(new QLabel(QStringLiteral("Practice makes perfect."))), m_sizeText(new QLabel),
       m_folder(new QLineEdit(options.ReportFolder())), m_browse(new QPushButton(QStringLiteral("&Browse...")))
 {
@@ -112,7 +115,8 @@ bool GeneralOptionsPage::AskToCreateFolder()
 
 void GeneralOptionsPage::Browse()
 {
-    const QString chosen = QFileDialog::getExistingDirectory(this, GeneralOptions::FolderCaption, m_folder->text());
+    const QString chosen =
+        QFileDialog::getExistingDirectory(this, GeneralOptions::FolderCaption, m_folder->text());
     if (chosen.isEmpty())
         return;
     const QString refusal = m_options.AcceptReportFolder(chosen, [this] { return AskToCreateFolder(); });

@@ -12,10 +12,12 @@ namespace clavora {
 const QString OptionsDialog::GeneralTopic = QStringLiteral("options_general");
 const QString OptionsDialog::SoundsTopic = QStringLiteral("options_sounds");
 
-OptionsDialog::OptionsDialog(GeneralOptions& general, SoundOptions& sounds, OpenHelp openHelp, QWidget* parent)
+OptionsDialog::OptionsDialog(GeneralOptions& general, SoundOptions& sounds, OpenHelp openHelp,
+                             QWidget* parent)
     : QDialog(parent), m_pages(new QTabWidget), m_general(new GeneralOptionsPage(general)),
       m_sounds(new SoundOptionsPage(sounds)),
-      m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help))
+      m_buttons(
+          new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help))
 {
     setWindowTitle(QStringLiteral("Clavora Options"));
     m_pages->addTab(m_general, QStringLiteral("General"));

@@ -23,7 +23,8 @@ public:
     static const QString GeneralTopic;
     static const QString SoundsTopic;
 
-    OptionsDialog(GeneralOptions& general, SoundOptions& sounds, OpenHelp openHelp, QWidget* parent = nullptr);
+    OptionsDialog(GeneralOptions& general, SoundOptions& sounds, OpenHelp openHelp,
+                  QWidget* parent = nullptr);
 
     QTabWidget* Pages() const { return m_pages; }
     GeneralOptionsPage* General() const { return m_general; }

@@ -33,11 +33,12 @@ bool OptionsDialogs::RunRemoveUser(UserManagement& users)
 void OptionsDialogs::ShowDeviceFallbackNotice(const QString& deviceChoice)
 {
     // Not modal and not activated: a typing error may have played the sound mid-exercise.
-    auto* notice = new QMessageBox(QMessageBox::Information, QStringLiteral("Sound Device"),
-                                   QStringLiteral("The sound device \"%1\" cannot be used now. Sounds play on "
-                                                  "the default playback device instead.")
-                                       .arg(deviceChoice),
-                                   QMessageBox::Ok, m_parent);
+    auto* notice =
+        new QMessageBox(QMessageBox::Information, QStringLiteral("Sound Device"),
+                        QStringLiteral("The sound device \"%1\" cannot be used now. Sounds play on "
+                                       "the default playback device instead.")
+                            .arg(deviceChoice),
+                        QMessageBox::Ok, m_parent);
     notice->setAttribute(Qt::WA_DeleteOnClose);
     notice->setAttribute(Qt::WA_ShowWithoutActivating);
     notice->setWindowModality(Qt::NonModal);

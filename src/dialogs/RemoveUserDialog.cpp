@@ -15,11 +15,13 @@ namespace clavora {
 RemoveUserDialog::RemoveUserDialog(UserManagement& users, std::function<void(const QString&)> openHelp,
                                    QWidget* parent)
     : QDialog(parent), m_users(users), m_list(new QListWidget),
-      m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help))
+      m_buttons(
+          new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help))
 {
     setWindowTitle(QStringLiteral("Delete a User"));
     m_list->addItems(users.Users());
-    auto* label = new QLabel(QStringLiteral("Choose the &user to remove. All of the user's results are deleted."));
+    auto* label =
+        new QLabel(QStringLiteral("Choose the &user to remove. All of the user's results are deleted."));
     label->setWordWrap(true);
     label->setBuddy(m_list);
     auto* layout = new QVBoxLayout(this);

@@ -3,8 +3,8 @@
 #include "audio/SoundOptions.h"
 #include "gui/BalloonTip.h"
 
-#include <QCheckBox>
 #include <algorithm>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QFormLayout>
@@ -27,8 +27,8 @@ SoundOptionsPage::SoundOptionsPage(SoundOptions& options, QWidget* parent)
     m_awardSounds->setChecked(options.PlayAwardSounds());
     m_errorSounds->setChecked(options.PlayErrorSounds());
 
-    m_events->setHeaderLabels({QStringLiteral("Award"), QStringLiteral("Event"), QStringLiteral("Assigned Sound"),
-                               QStringLiteral("Default Sound")});
+    m_events->setHeaderLabels({QStringLiteral("Award"), QStringLiteral("Event"),
+                               QStringLiteral("Assigned Sound"), QStringLiteral("Default Sound")});
     m_events->setColumnHidden(AwardColumn, true);
     m_events->setRootIsDecorated(false);
     m_events->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -75,7 +75,8 @@ SoundOptionsPage::SoundOptionsPage(SoundOptions& options, QWidget* parent)
         m_options.RestoreDefaults();
         FillSounds();
     });
-    connect(m_devices, &QComboBox::currentIndexChanged, this, [this](int index) { m_options.SetDeviceIndex(index); });
+    connect(m_devices, &QComboBox::currentIndexChanged, this,
+            [this](int index) { m_options.SetDeviceIndex(index); });
 }
 
 SoundOptionsPage::~SoundOptionsPage()

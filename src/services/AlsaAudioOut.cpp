@@ -61,7 +61,8 @@ QList<SoundOutputDevice> AlsaAudioOut::Devices()
         const QString direction = take(*hint, "IOID");
         // No direction means the device plays and records.
         const bool plays = direction.isEmpty() || direction == QLatin1String("Output");
-        if (name.isEmpty() || !plays || name == QLatin1String(DefaultPcmName) || name == QLatin1String("null"))
+        if (name.isEmpty() || !plays || name == QLatin1String(DefaultPcmName) ||
+            name == QLatin1String("null"))
             continue;
         // ALSA describes a device in two lines: the card, then what this name does with it.
         QStringList lines = take(*hint, "DESC").split(u'\n', Qt::SkipEmptyParts);

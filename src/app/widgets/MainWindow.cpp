@@ -4,7 +4,6 @@
 #include "app/CommandTables.h"
 #include "app/MainController.h"
 #include "app/OptionsController.h"
-#include "settings/SettingsStore.h"
 #include "app/widgets/TypingView.h"
 #include "dialogs/ExerciseFinishedDialog.h"
 #include "dialogs/LessonSelectionDialog.h"
@@ -22,6 +21,7 @@
 #include "session/widgets/KeypadGuidePanel.h"
 #include "session/widgets/TargetPanel.h"
 #include "session/widgets/TypedLineStrip.h"
+#include "settings/SettingsStore.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -78,7 +78,8 @@ void MainWindow::Create()
     BuildMenus();
     BuildAccelerators();
     BuildViews();
-    m_optionsDialogs = std::make_unique<OptionsDialogs>(this, [this](const QString& topic) { OpenHelp(topic); });
+    m_optionsDialogs =
+        std::make_unique<OptionsDialogs>(this, [this](const QString& topic) { OpenHelp(topic); });
     m_controller.OptionsAndUsers().AttachView(m_optionsDialogs.get());
     m_controller.Initialize(*this);
     RestorePlacement();

@@ -36,7 +36,8 @@ private slots:
                               QStringLiteral("alt+l"), QStringLiteral("alt+f"), QStringLiteral("ctrl+a")},
                              300)); // a button's mnemonic clicks after a short animation
         QVERIFY(desktop.TypeText(reports));
-        QVERIFY(desktop.Keys({QStringLiteral("ctrl+Tab"), QStringLiteral("alt+w"), QStringLiteral("Return")}));
+        QVERIFY(
+            desktop.Keys({QStringLiteral("ctrl+Tab"), QStringLiteral("alt+w"), QStringLiteral("Return")}));
         QVERIFY(!desktop.FocusWindow(QStringLiteral("Reports Folder")).isEmpty());
         QVERIFY(desktop.Keys({QStringLiteral("Return")}));
         QVERIFY(!desktop.FocusWindow(mainTitle).isEmpty());
@@ -46,10 +47,12 @@ private slots:
         RegistryStore registry;
         QVERIFY(registry.Open(desktop.DataFolder() + QStringLiteral("/registry.sqlite")) ==
                 RegistryStore::OpenResult::Opened);
-        const QString user = registry.ReadValue(QStringLiteral("Settings"), QStringLiteral("CurrentUser")).value_or(QString());
+        const QString user =
+            registry.ReadValue(QStringLiteral("Settings"), QStringLiteral("CurrentUser")).value_or(QString());
         QVERIFY(!user.isEmpty());
         const auto profile = [&](const char* name) {
-            return registry.ReadValue(QStringLiteral("Users\\") + user, QString::fromLatin1(name)).value_or(QString());
+            return registry.ReadValue(QStringLiteral("Users\\") + user, QString::fromLatin1(name))
+                .value_or(QString());
         };
         QCOMPARE(profile("ShowTimers"), QStringLiteral("1"));
         QCOMPARE(profile("IsUsingA4Paper"), QStringLiteral("1"));
@@ -58,7 +61,8 @@ private slots:
         QCOMPARE(profile("PlayAwardSounds"), QStringLiteral("0"));
         QCOMPARE(profile("ReportFolder"), reports);
         QVERIFY(QFileInfo(reports).isDir());
-        QCOMPARE(registry.ReadValue(QStringLiteral("Player"), QStringLiteral("SoundOutDevice")).value_or(QString()),
+        QCOMPARE(registry.ReadValue(QStringLiteral("Player"), QStringLiteral("SoundOutDevice"))
+                     .value_or(QString()),
                  QStringLiteral("[Default Sound Out]"));
     }
 };

@@ -58,7 +58,8 @@ private slots:
     void init()
     {
         static int run = 0;
-        QVERIFY(m_registry.Open(m_data.Path() + u"/r%1.sqlite"_s.arg(++run)) == RegistryStore::OpenResult::Opened);
+        QVERIFY(m_registry.Open(m_data.Path() + u"/r%1.sqlite"_s.arg(++run)) ==
+                RegistryStore::OpenResult::Opened);
         m_settings = std::make_unique<SettingsStore>(m_registry);
         m_profile = std::make_unique<UserProfile>(*m_settings);
         QVERIFY(m_settings->CreateUser(u"Bob"_s, 5));
@@ -106,9 +107,10 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<bool>("created");
         QTest::addRow("missing, created") << u"new/reports"_s << true << QString() << true;
-        QTest::addRow("missing, refused") << u"new/reports"_s << false << GeneralOptions::InvalidFolderMessage << false;
-        QTest::addRow("under a file") << u"file.txt/reports"_s << true << GeneralOptions::CouldNotCreateMessage
-                                      << false;
+        QTest::addRow("missing, refused")
+            << u"new/reports"_s << false << GeneralOptions::InvalidFolderMessage << false;
+        QTest::addRow("under a file")
+            << u"file.txt/reports"_s << true << GeneralOptions::CouldNotCreateMessage << false;
         QTest::addRow("a file") << u"file.txt"_s << true << GeneralOptions::NotAFolderMessage << false;
         QTest::addRow("relative") << u"@reports"_s << true << GeneralOptions::InvalidFolderMessage << false;
         QTest::addRow("existing") << u"."_s << false << QString() << false;
@@ -131,7 +133,8 @@ private slots:
         QCOMPARE(options.Apply(folder, [&] { return ++questions, agree; }), message);
         // The switches are stored whatever becomes of the folder.
         QVERIFY(m_profile->Get(Profile::IsUsingA4Paper));
-        QCOMPARE(m_profile->Get(Profile::ReportFolder), message.isEmpty() ? QDir::cleanPath(folder) : u"/old/folder"_s);
+        QCOMPARE(m_profile->Get(Profile::ReportFolder),
+                 message.isEmpty() ? QDir::cleanPath(folder) : u"/old/folder"_s);
         QTEST(QFileInfo(dir.filePath(u"new/reports"_s)).isDir(), "created");
         QCOMPARE(questions, field.startsWith(u"new"_s) || field.startsWith(u"file.txt/"_s) ? 1 : 0);
     }
@@ -186,12 +189,14 @@ private slots:
         QTest::addColumn<QString>("removed");
         QTest::addColumn<QString>("current");
         QTest::addColumn<QStringList>("remaining");
-        QTest::addRow("add makes current") << u"Carol"_s << QString() << u"Carol"_s
-                                           << QStringList{u"Bob"_s, u"Ann"_s, u"Carol"_s};
-        QTest::addRow("cancelled add keeps current") << u"ANN"_s << QString() << u"Ann"_s
-                                                     << QStringList{u"Bob"_s, u"Ann"_s};
-        QTest::addRow("current removed: first remaining") << QString() << u"Ann"_s << u"Bob"_s << QStringList{u"Bob"_s};
-        QTest::addRow("other removed: current stays") << QString() << u"Bob"_s << u"Ann"_s << QStringList{u"Ann"_s};
+        QTest::addRow("add makes current")
+            << u"Carol"_s << QString() << u"Carol"_s << QStringList{u"Bob"_s, u"Ann"_s, u"Carol"_s};
+        QTest::addRow("cancelled add keeps current")
+            << u"ANN"_s << QString() << u"Ann"_s << QStringList{u"Bob"_s, u"Ann"_s};
+        QTest::addRow("current removed: first remaining")
+            << QString() << u"Ann"_s << u"Bob"_s << QStringList{u"Bob"_s};
+        QTest::addRow("other removed: current stays")
+            << QString() << u"Bob"_s << u"Ann"_s << QStringList{u"Ann"_s};
     }
     void userCommands_switchTheCurrentUser()
     {

@@ -21,10 +21,11 @@ private slots:
         QVERIFY(QDir().mkpath(m_config.filePath(u"alsa"_s)));
         QFile rc(m_config.filePath(u"alsa/asoundrc"_s));
         QVERIFY(rc.open(QIODevice::WriteOnly));
-        rc.write("pcm.!default { type null }\n"
-                 "pcm.clavora_48k { type plug slave { pcm \"null\" rate 48000 }\n"
-                 "  hint { show on description \"Test Card\nFixed at 48 kHz\" } }\n"
-                 "pcm.clavora_twin { type null hint { show on description \"Test Card\nFixed at 48 kHz\" } }\n");
+        rc.write(
+            "pcm.!default { type null }\n"
+            "pcm.clavora_48k { type plug slave { pcm \"null\" rate 48000 }\n"
+            "  hint { show on description \"Test Card\nFixed at 48 kHz\" } }\n"
+            "pcm.clavora_twin { type null hint { show on description \"Test Card\nFixed at 48 kHz\" } }\n");
         rc.close();
         qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8());
     }
@@ -33,7 +34,8 @@ private slots:
     {
         const QList<SoundOutputDevice> devices = AlsaAudioOut::Devices();
         QVERIFY(!devices.isEmpty());
-        QCOMPARE(devices.first(), (SoundOutputDevice{u"[Default Sound Out]"_s, u"Default Playback Device"_s}));
+        QCOMPARE(devices.first(),
+                 (SoundOutputDevice{u"[Default Sound Out]"_s, u"Default Playback Device"_s}));
         QStringList choices;
         for (const SoundOutputDevice& device : devices)
             choices.append(device.choice);

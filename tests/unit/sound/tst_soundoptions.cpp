@@ -27,7 +27,8 @@ class TestSoundOptions final : public QObject
 private slots:
     void init()
     {
-        QVERIFY(m_registry.Open(m_dir.filePath(u"r%1.sqlite"_s.arg(++m_run))) == RegistryStore::OpenResult::Opened);
+        QVERIFY(m_registry.Open(m_dir.filePath(u"r%1.sqlite"_s.arg(++m_run))) ==
+                RegistryStore::OpenResult::Opened);
         m_settings = std::make_unique<SettingsStore>(m_registry);
         QVERIFY(m_settings->CreateUser(u"Alice"_s, 5));
         m_settings->WriteText(u"Settings"_s, u"InstallerPath"_s, QStringLiteral(CLAVORA_SOURCE_DIR "/data"));
@@ -51,8 +52,8 @@ private slots:
             events.append(row.eventName);
         QCOMPARE(events, (QStringList{u"Error"_s, u"Bronze Award"_s, u"Silver Award"_s, u"Gold Award"_s,
                                       u"Platinum Award"_s, u"Diamond Award"_s}));
-        QCOMPARE(page.AvailableSounds(), (QStringList{u"applause3"_s, u"hypebeat"_s, u"rockguitar"_s, u"softbeep"_s,
-                                                      u"trumpet-n-sax1"_s, u"trumpets1"_s}));
+        QCOMPARE(page.AvailableSounds(), (QStringList{u"applause3"_s, u"hypebeat"_s, u"rockguitar"_s,
+                                                      u"softbeep"_s, u"trumpet-n-sax1"_s, u"trumpets1"_s}));
         QCOMPARE(page.DeviceIndex(), 0);
     }
 
@@ -95,7 +96,8 @@ private slots:
         QTest::addRow("no row") << -1 << QString() << int(SoundOptions::PreviewResult::NoSelection);
         QTest::addRow("past the rows") << 6 << QString() << int(SoundOptions::PreviewResult::NoSelection);
         QTest::addRow("missing file") << 0 << u"gone"_s << int(SoundOptions::PreviewResult::Failed);
-        QTest::addRow("outside the folder") << 0 << u"../sounds/softbeep"_s << int(SoundOptions::PreviewResult::Failed);
+        QTest::addRow("outside the folder")
+            << 0 << u"../sounds/softbeep"_s << int(SoundOptions::PreviewResult::Failed);
         QTest::addRow("shipped sound") << 1 << QString() << int(SoundOptions::PreviewResult::Playing);
     }
     void preview_playsOnTheDeviceChosenOnThePage()
