@@ -5,10 +5,12 @@
 #include "app/ImportController.h"
 #include "app/MainController.h"
 #include "app/StartHint.h"
+#include "app/OptionsController.h"
 #include "app/widgets/TypingView.h"
 #include "dialogs/ExerciseFinishedDialog.h"
 #include "dialogs/ImportDialog.h"
 #include "dialogs/LessonSelectionDialog.h"
+#include "dialogs/OptionsDialogs.h"
 #include "dialogs/PracticeSelectionDialog.h"
 #include "dialogs/SpeedTestDialog.h"
 #include "dialogs/StartupWizard.h"
@@ -69,7 +71,10 @@ MainWindow::MainWindow(MainController& controller, QWidget* parent)
     setWindowTitle(MainController::ProductTitle + QStringLiteral(" by Oxley Software"));
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    m_controller.OptionsAndUsers().AttachView(nullptr);
+}
 
 void MainWindow::Create()
 {
@@ -80,6 +85,9 @@ void MainWindow::Create()
     m_importView =
         std::make_unique<ImportDialogView>(this, [this](const QString& topic) { OpenHelp(topic); });
     m_controller.Import().Attach(*m_importView);
+    m_optionsDialogs =
+        std::make_unique<OptionsDialogs>(this, [this](const QString& topic) { OpenHelp(topic); });
+    m_controller.OptionsAndUsers().AttachView(m_optionsDialogs.get());
     m_controller.Initialize(*this);
     RestorePlacement();
 }

@@ -17,6 +17,7 @@ namespace clavora {
 class ImportView;
 class MainController;
 class ClockPanel;
+class OptionsDialogs;
 class GuidePanel;
 class KeyboardGuidePanel;
 class KeypadGuidePanel;
@@ -108,6 +109,7 @@ private:
     QTimer m_keypadDemonstrationTimer;   // id 9
     QHash<int, QAction*> m_actions;
     std::unique_ptr<ImportView> m_importView;
+    std::unique_ptr<OptionsDialogs> m_optionsDialogs;
 };
 
 } // namespace clavora

@@ -381,7 +381,7 @@ void TestSoundPlayer::alsaNullDevice_playsFileToItsEnd()
     QCOMPARE(AlsaAudioOut::PcmNameOf(u"[ALSA] null"_s), QByteArray("null"));
     QCOMPARE(AlsaAudioOut::PcmNameOf(u"[Default Sound Out]"_s), QByteArray("default"));
     QCOMPARE(AlsaAudioOut::PcmNameOf(u"[MME] Speakers"_s), QByteArray("default"));
-    QCOMPARE(AlsaAudioOut::DeviceNames().value(0), u"[Default Sound Out]"_s);
+    QCOMPARE(AlsaAudioOut::Devices().value(0).choice, u"[Default Sound Out]"_s);
 
     // A stored device that is gone plays wherever the default device plays (if anywhere).
     AlsaAudioOut defaultDevice, vanishedDevice;
