@@ -10,7 +10,7 @@ build_packages=(
     fonts-liberation2 fonts-dejavu-core
 )
 test_packages=(
-    xvfb xdotool xauth x11-xkb-utils libxml2-utils xkb-data
+    xvfb xdotool xauth x11-xkb-utils libxml2-utils xkb-data python3
     libbenchmark-dev libtinyxml2-dev libpugixml-dev
 )
 
