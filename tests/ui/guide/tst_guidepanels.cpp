@@ -1,6 +1,5 @@
-#include "platform/KeyCodes.h"
-#include "session/TargetText.h"
-#include "session/TypedText.h"
+#include "KeyInput.h"
+#include "Pixels.h"
 #include "session/widgets/KeyboardGuidePanel.h"
 #include "session/widgets/KeypadGuidePanel.h"
 
@@ -13,14 +12,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QImage Paint(QWidget& widget, qreal ratio = 1.0)
-{
-    QImage image(widget.size() * ratio, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(ratio);
-    image.fill(Qt::magenta);
-    widget.render(&image);
-    return image;
-}
+using test::Paint;
 
 // The orange of a lit key, blended over the white cap: strong red, little blue.
 bool IsHighlight(QRgb pixel)
@@ -33,46 +25,19 @@ bool IsBlack(QRgb pixel)
     return qRed(pixel) == 0 && qGreen(pixel) == 0 && qBlue(pixel) == 0;
 }
 
-// Lit pixels inside an area given in logical pixels of an image painted at any ratio.
 int CountLit(const QImage& image, const QRect& logical)
 {
-    const qreal ratio = image.devicePixelRatio();
-    const QRect area = QRect(logical.topLeft() * ratio, logical.size() * ratio) & image.rect();
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            count += IsHighlight(image.pixel(x, y)) ? 1 : 0;
-    return count;
+    return test::CountPixels(image, logical, IsHighlight);
 }
 
+// Lit pixels outside the given areas: the whole panel's lit pixels less those inside them.
 int CountLitOutside(const QImage& image, const QList<QRect>& areas)
 {
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QPoint logical(int(x / image.devicePixelRatio()), int(y / image.devicePixelRatio()));
-            const bool inside = std::any_of(areas.begin(), areas.end(),
-                                            [&](const QRect& area) { return area.contains(logical); });
-            count += !inside && IsHighlight(image.pixel(x, y)) ? 1 : 0;
-        }
-    }
-    return count;
+    int inside = 0;
+    for (const QRect& area : areas)
+        inside += CountLit(image, area);
+    return CountLit(image, QRect(QPoint(0, 0), image.deviceIndependentSize().toSize())) - inside;
 }
-
-// An exercise with its first keys typed, as the guide panels follow it.
-struct Exercise
-{
-    TargetText target;
-    TypedText typed{target};
-
-    Exercise(const QString& text, const QString& keys, bool correctionsForced = false)
-    {
-        target.LoadText(text);
-        typed.SetRules({correctionsForced, false});
-        for (const QChar key : keys)
-            typed.AcceptKey(key == u' ' ? int(VkSpace) : int(key.toUpper().unicode()), QString(key));
-    }
-};
 
 // A guide panel whose scene the test sets, for pictures that are not there.
 class ScenePanel final : public GuidePanel
@@ -96,10 +61,8 @@ private:
 };
 
 const QRect KeyA(73, 78, 29, 29);
-const QRect KeyB(226, 114, 29, 29);
 const QRect KeyJ(274, 78, 29, 29);
 const QRect RightShift(430, 114, 77, 29);
-const QRect SpaceBar(159, 150, 196, 29);
 const QRect Backspace(446, 6, 60, 30);
 
 } // namespace
@@ -111,7 +74,7 @@ class GuidePanelsTest : public QObject
 private slots:
     void panels_takeTheirPictureSize()
     {
-        const Exercise exercise(u"a"_s, QString());
+        const test::Exercise exercise(u"a"_s);
         KeyboardGuidePanel keyboard(exercise.typed);
         KeypadGuidePanel keypad(exercise.typed);
         QCOMPARE(keyboard.size(), QSize(514, 189));
@@ -125,39 +88,41 @@ private slots:
         QVERIFY(!keypad.Pictures().Picture(470).isNull());
     }
 
-    void keyboard_lightsExactlyTheKeysToPress_data()
+    void panels_lightExactlyTheKeysToPress_data()
     {
+        QTest::addColumn<bool>("keypad");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("keys");
-        QTest::addColumn<bool>("correctionsForced");
         QTest::addColumn<bool>("enabled");
         QTest::addColumn<QList<QRect>>("lit");
 
         QTest::addRow("A with right Shift")
-            << u"A"_s << QString() << false << true << QList<QRect>{KeyA, RightShift};
-        QTest::addRow("j") << u"j"_s << QString() << false << true << QList<QRect>{KeyJ};
-        QTest::addRow("line end: space bar")
-            << u"a\r\nb"_s << u"a"_s << false << true << QList<QRect>{SpaceBar};
+            << false << u"A"_s << QString() << true << QList<QRect>{KeyA, RightShift};
         QTest::addRow("wrong key, forced: Backspace")
-            << u"ab"_s << u"x"_s << true << true << QList<QRect>{Backspace};
-        QTest::addRow("wrong key, not forced: next key")
-            << u"ab"_s << u"x"_s << false << true << QList<QRect>{KeyB};
-        QTest::addRow("e acute: nothing") << u"é"_s << QString() << false << true << QList<QRect>{};
-        QTest::addRow("disabled: nothing") << u"a"_s << QString() << false << false << QList<QRect>{};
+            << false << u"ab"_s << u"x"_s << true << QList<QRect>{Backspace};
+        QTest::addRow("disabled: nothing") << false << u"a"_s << QString() << false << QList<QRect>{};
+        QTest::addRow("keypad, line end: Enter")
+            << true << u"1\r\n2"_s << u"1"_s << true << QList<QRect>{QRect(108, 114, 29, 65)};
+        QTest::addRow("keypad, 0: wide key")
+            << true << u"0"_s << QString() << true << QList<QRect>{QRect(7, 150, 62, 29)};
     }
 
-    void keyboard_lightsExactlyTheKeysToPress()
+    void panels_lightExactlyTheKeysToPress()
     {
+        QFETCH(bool, keypad);
         QFETCH(QString, text);
         QFETCH(QString, keys);
-        QFETCH(bool, correctionsForced);
         QFETCH(bool, enabled);
         QFETCH(QList<QRect>, lit);
 
-        const Exercise exercise(text, keys, correctionsForced);
-        KeyboardGuidePanel panel(exercise.typed);
-        panel.setEnabled(enabled);
-        const QImage image = Paint(panel);
+        const test::Exercise exercise(text, keys, true);
+        std::unique_ptr<QWidget> panel;
+        if (keypad)
+            panel = std::make_unique<KeypadGuidePanel>(exercise.typed);
+        else
+            panel = std::make_unique<KeyboardGuidePanel>(exercise.typed);
+        panel->setEnabled(enabled);
+        const QImage image = Paint(*panel);
         for (const QRect& key : lit) {
             const int litPixels = CountLit(image, key);
             QVERIFY2(litPixels > key.width() * key.height() / 4,
@@ -166,36 +131,9 @@ private slots:
         QCOMPARE(CountLitOutside(image, lit), 0);
     }
 
-    void keyboard_drawsHandsOnlyWithAKey()
-    {
-        // The hands change the bottom of the picture on both sides; a character off the keyboard
-        // leaves the picture as it is at the end of the text.
-        const Exercise accented(u"é"_s, QString());
-        const Exercise finished(u"a"_s, u"a"_s);
-        const Exercise letter(u"j"_s, QString());
-        KeyboardGuidePanel accentedPanel(accented.typed);
-        KeyboardGuidePanel finishedPanel(finished.typed);
-        KeyboardGuidePanel letterPanel(letter.typed);
-        const QImage bare = Paint(finishedPanel);
-        QCOMPARE(Paint(accentedPanel), bare);
-
-        const QImage hands = Paint(letterPanel);
-        const auto changedIn = [&](const QRect& area) {
-            int changed = 0;
-            for (int y = area.top(); y <= area.bottom(); ++y)
-                for (int x = area.left(); x <= area.right(); ++x)
-                    changed += hands.pixel(x, y) != bare.pixel(x, y) ? 1 : 0;
-            return changed;
-        };
-        const QRect leftPalm(60, 160, 80, 25);
-        const QRect rightPalm(340, 160, 80, 25);
-        QVERIFY(changedIn(leftPalm) > leftPalm.width() * leftPalm.height() / 2);
-        QVERIFY(changedIn(rightPalm) > rightPalm.width() * rightPalm.height() / 2);
-    }
-
     void keyboard_framedWhileEnabledShadedWhileDisabled()
     {
-        const Exercise exercise(u"é"_s, QString());
+        const test::Exercise exercise(u"é"_s);
         KeyboardGuidePanel panel(exercise.typed);
         const QImage enabled = Paint(panel);
         panel.setEnabled(false);
@@ -215,7 +153,7 @@ private slots:
 
     void keyboard_sharpOnHighDpi()
     {
-        const Exercise exercise(u"j"_s, QString());
+        const test::Exercise exercise(u"j"_s);
         KeyboardGuidePanel panel(exercise.typed);
         const QImage image = Paint(panel, 2.0);
         QCOMPARE(panel.Pictures().Scale(), 2);
@@ -229,30 +167,6 @@ private slots:
         // Back on a plain screen, the plain drawings come back.
         Paint(panel, 1.0);
         QCOMPARE(panel.Pictures().Scale(), 1);
-    }
-
-    void keypad_lightsItsKeys_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<QList<QRect>>("lit");
-        QTest::addRow("line end: Enter") << u"1\r\n2"_s << u"1"_s << QList<QRect>{QRect(108, 114, 29, 65)};
-        QTest::addRow("5") << u"5"_s << QString() << QList<QRect>{QRect(41, 78, 29, 29)};
-        QTest::addRow("0: wide key") << u"0"_s << QString() << QList<QRect>{QRect(7, 150, 62, 29)};
-        QTest::addRow("letter: nothing") << u"a"_s << QString() << QList<QRect>{};
-    }
-
-    void keypad_lightsItsKeys()
-    {
-        QFETCH(QString, text);
-        QFETCH(QString, keys);
-        QFETCH(QList<QRect>, lit);
-        const Exercise exercise(text, keys);
-        KeypadGuidePanel panel(exercise.typed);
-        const QImage image = Paint(panel);
-        for (const QRect& key : lit)
-            QVERIFY(CountLit(image, key) > key.width() * key.height() / 3);
-        QCOMPARE(CountLitOutside(image, lit), 0);
     }
 
     void missingPicture_drawsNothing()
