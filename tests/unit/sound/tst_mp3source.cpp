@@ -53,12 +53,8 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<double>("longestSeconds");
-        QTest::addRow("softbeep") << ShippedSound("sounds/softbeep.mp3") << 4.0;
-        QTest::addRow("applause3") << ShippedSound("sounds/applause3.mp3") << 6.0;
-        QTest::addRow("trumpets1") << ShippedSound("sounds/trumpets1.mp3") << 4.0;
+        // The award and error sounds are compared with the reference where tst_soundevents plays them.
         QTest::addRow("trumpet-n-sax1") << ShippedSound("sounds/trumpet-n-sax1.mp3") << 4.0;
-        QTest::addRow("hypebeat") << ShippedSound("sounds/hypebeat.mp3") << 4.0;
-        QTest::addRow("rockguitar") << ShippedSound("sounds/rockguitar.mp3") << 4.0;
         QTest::addRow("missedword") << ShippedSound("thirtyseconds/missedword.mp3") << 4.0;
         QTest::addRow("siren") << ShippedSound("thirtyseconds/siren.mp3") << 4.0;
     }
