@@ -1,10 +1,10 @@
 #include "app/CourseRules.h"
-#include "app/CourseTable.h"
 #include "settings/ValueFormat.h"
 
 #include <QTest>
 
 using namespace clavora;
+using namespace Qt::StringLiterals;
 
 class CourseRulesTest : public QObject
 {
@@ -19,20 +19,20 @@ private slots:
         QTest::addColumn<QString>("lastStored");
         QTest::addColumn<int>("incomplete");
         QTest::addColumn<int>("next");
-        QTest::addRow("skill test goes to the first lesson") << 0 << false << 0.95f << "0.9" << -1 << 1;
-        QTest::addRow("repeat stays") << 6 << true << 0.95f << "0.9" << -1 << 6;
-        QTest::addRow("fast user jumps a section") << 6 << false << 0.85f << "0" << -1 << 9;
-        QTest::addRow("fast user at 26 stops at 28") << 26 << false << 0.85f << "0" << -1 << 28;
-        QTest::addRow("good user leaves out Basics") << 7 << false << 0.75f << "0" << -1 << 9;
-        QTest::addRow("good user at Revision") << 8 << false << 0.75f << "0" << -1 << 9;
+        QTest::addRow("skill test goes to the first lesson") << 0 << false << 0.95f << u"0.9"_s << -1 << 1;
+        QTest::addRow("repeat stays") << 6 << true << 0.95f << u"0.9"_s << -1 << 6;
+        QTest::addRow("fast user jumps a section") << 6 << false << 0.85f << u"0"_s << -1 << 9;
+        QTest::addRow("fast user at 26 stops at 28") << 26 << false << 0.85f << u"0"_s << -1 << 28;
+        QTest::addRow("good user leaves out Basics") << 7 << false << 0.75f << u"0"_s << -1 << 9;
+        QTest::addRow("good user at Revision") << 8 << false << 0.75f << u"0"_s << -1 << 9;
         QTest::addRow("last level 0.6 stored reads above 0.6")
-            << 5 << false << 0.5f << "0.600000000000000" << -1 << 7;
-        QTest::addRow("last level 0.59") << 5 << false << 0.5f << "0.590000000000000" << -1 << 6;
-        QTest::addRow("slow user one by one") << 10 << false << 0.1f << "0.1" << -1 << 11;
-        QTest::addRow("last lesson back to incomplete section") << 28 << false << 0.9f << "0" << 9 << 9;
-        QTest::addRow("last lesson all complete") << 28 << false << 0.9f << "0" << -1 << 28;
-        QTest::addRow("last lesson slow user ends course") << 28 << false << 0.1f << "0" << -1 << 29;
-        QTest::addRow("skill floor is 0.1") << 3 << false << 0.0f << "0" << -1 << 4;
+            << 5 << false << 0.5f << u"0.600000000000000"_s << -1 << 7;
+        QTest::addRow("last level 0.59") << 5 << false << 0.5f << u"0.590000000000000"_s << -1 << 6;
+        QTest::addRow("slow user one by one") << 10 << false << 0.1f << u"0.1"_s << -1 << 11;
+        QTest::addRow("last lesson back to incomplete section") << 28 << false << 0.9f << u"0"_s << 9 << 9;
+        QTest::addRow("last lesson all complete") << 28 << false << 0.9f << u"0"_s << -1 << 28;
+        QTest::addRow("last lesson slow user ends course") << 28 << false << 0.1f << u"0"_s << -1 << 29;
+        QTest::addRow("skill floor is 0.1") << 3 << false << 0.0f << u"0"_s << -1 << 4;
     }
 
     void nextEntry()
@@ -50,40 +50,6 @@ private slots:
         in.lastSkillLevel = float(ValueFormat::ParseReal(lastStored));
         in.firstIncompleteSection = [incomplete] { return incomplete; };
         QCOMPARE(CourseRules::NextCourseEntry(in), next);
-    }
-
-    void skillLevel_data()
-    {
-        QTest::addColumn<uint>("characters");
-        QTest::addColumn<uint>("errors");
-        QTest::addColumn<uint>("ms");
-        QTest::addColumn<double>("expected");
-        QTest::addRow("100 wpm perfect") << 500u << 0u << 60000u << 1.0;
-        QTest::addRow("50 wpm perfect") << 250u << 0u << 60000u << 0.5;
-        QTest::addRow("fast with errors") << 1000u << 100u << 60000u << 0.9;
-        QTest::addRow("zero time") << 10u << 0u << 0u << 0.0;
-        QTest::addRow("nothing typed") << 0u << 0u << 60000u << 0.0;
-        QTest::addRow("more errors than characters") << 10u << 20u << 60000u << 0.0;
-    }
-
-    void skillLevel()
-    {
-        QFETCH(uint, characters);
-        QFETCH(uint, errors);
-        QFETCH(uint, ms);
-        QFETCH(double, expected);
-        QVERIFY(qAbs(CourseRules::SkillLevelOf(characters, errors, ms) - expected) < 1e-9);
-    }
-
-    void table_hasSectionsAndKinds()
-    {
-        QCOMPARE(int(CourseTable::Entries().size()), 30);
-        QCOMPARE(CourseTable::TitleOf(0), QStringLiteral("Initial Skill Test"));
-        QCOMPARE(CourseTable::At(25).kind, 3);
-        QCOMPARE(CourseTable::At(29).kind, 9);
-        QCOMPARE(CourseTable::FindLessonEntry(QStringLiteral("1013")), 13);
-        QCOMPARE(CourseTable::FindLessonEntry(QStringLiteral("999")), -1);
-        QCOMPARE(CourseTable::At(99).Key(), QStringLiteral("000"));
     }
 };
 
