@@ -99,6 +99,5 @@ private slots:
     }
 };
 
-// Replays the inputs the record fuzzer found interesting, in every build.
 QTEST_GUILESS_MAIN(TestProblemRecord)
 #include "tst_problemrecord.moc"

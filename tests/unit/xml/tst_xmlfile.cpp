@@ -2,10 +2,13 @@
 // failures reported).
 #include "services/XmlDocument.h"
 #include "services/XmlWriter.h"
+#include "TestFiles.h"
 #include "XmlTreeOutline.h"
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,28 +19,14 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-bool WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray ReadFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using test::ReadFile;
+using test::WriteFile;
 
 QByteArray Utf16(const QString& text, bool littleEndian)
 {
-    QByteArray bytes = littleEndian ? QByteArray("\xFF\xFE", 2) : QByteArray("\xFE\xFF", 2);
-    for (const QChar c : text) {
-        const char low = static_cast<char>(c.unicode() & 0xFF);
-        const char high = static_cast<char>(c.unicode() >> 8);
-        bytes.append(littleEndian ? low : high);
-        bytes.append(littleEndian ? high : low);
-    }
-    return bytes;
+    QStringEncoder encoder(littleEndian ? QStringEncoder::Utf16LE : QStringEncoder::Utf16BE,
+                           QStringEncoder::Flag::WriteBom);
+    return encoder.encode(text);
 }
 
 } // namespace
@@ -126,6 +115,7 @@ private slots:
         QCOMPARE(test::Outline(document.Root()), u"r('\\n',a('1'),'\\n',b)"_s);
     }
 
+    // The check is asked every 512 characters; when it says stop, reading ends at once.
     void cancel_data()
     {
         QTest::addColumn<int>("stopAt");
@@ -222,6 +212,7 @@ private slots:
                        "\t<!--n-->\r\n</r>\r\n"));
     }
 
+    // A custom catalogue as first written, saved and read back.
     void nextkey_roundTrip()
     {
         const QString path = m_dir->filePath(u"practicecustom.xml"_s);
@@ -305,11 +296,65 @@ private slots:
         QCOMPARE(ReadFile(blocker), QByteArray("not a folder"));
     }
 
+    void savedCatalogue_isWellFormedToXmllintAndReadsBack_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("category");
+        QTest::addColumn<QString>("attribute");
+
+        QTest::addRow("plain") << u"Notes"_s << u"Custom"_s << u"x"_s;
+        QTest::addRow("ampersand") << u"Cats & dogs"_s << u"A&B"_s << u"&amp; already"_s;
+        QTest::addRow("quotes") << u"\"Quoted\" and 'single'"_s << u"It's"_s << u"say \"hi\""_s;
+        QTest::addRow("less-than and greater-than") << u"a < b > c"_s << u"<tag>"_s << u"</x>"_s;
+        QTest::addRow("non-ASCII") << u"Caf\u00e9 \u00fcber \u20ac \u4e2d\u6587 \U0001F600"_s
+                                   << u"\u00c5ngstr\u00f6m"_s << u"\u00df"_s;
+        QTest::addRow("markup-like") << u"<!-- not a comment -->"_s << u"]]>"_s << u"<?pi?>"_s;
+        QTest::addRow("line breaks") << u"one\ntwo\n"_s << u"  spaced  "_s << u"tab\there"_s;
+    }
+
+    // Files the writer produces are well-formed to an independent reader, and read back the same.
+    void savedCatalogue_isWellFormedToXmllintAndReadsBack()
+    {
+        const QString xmllintPath = QStandardPaths::findExecutable(u"xmllint"_s);
+        if (xmllintPath.isEmpty())
+            QSKIP("xmllint (libxml2-utils) is not installed");
+        QFETCH(QString, title);
+        QFETCH(QString, category);
+        QFETCH(QString, attribute);
+
+        XmlDocument document;
+        XmlNode* declaration = document.CreateElement(&document.Root(), u"?xml"_s);
+        declaration->AddAttribute(u"version"_s, u"1.0"_s);
+        declaration->AddAttribute(u"encoding"_s, u"UTF-8"_s);
+        XmlNode* root = document.CreateElement(&document.Root(), u"custompractices"_s);
+        document.SetTextChild(document.CreateElement(root, u"nextkey"_s), u"502"_s);
+        for (int key = 500; key < 502; ++key) {
+            XmlNode* practice = document.CreateElement(root, u"practice"_s);
+            practice->AddAttribute(u"note"_s, attribute);
+            document.SetTextChild(document.CreateElement(practice, u"key"_s), QString::number(key));
+            document.SetTextChild(document.CreateElement(practice, u"filename"_s), title + u".txt"_s);
+            document.SetTextChild(document.CreateElement(practice, u"title"_s), title);
+            document.SetTextChild(document.CreateElement(practice, u"category"_s), category);
+        }
+        const QString path =
+            m_dir->filePath(QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'_') + u".xml"_s);
+        QVERIFY(document.SaveToFile(path));
+
+        QProcess xmllint;
+        xmllint.start(xmllintPath, {u"--noout"_s, path});
+        QVERIFY(xmllint.waitForFinished(30000));
+        QVERIFY2(xmllint.exitCode() == 0, qPrintable(QString::fromLocal8Bit(xmllint.readAllStandardError())));
+
+        XmlDocument reread;
+        QString error;
+        QCOMPARE(reread.LoadFromFile(path, &error), XmlParseStatus::Loaded);
+        QCOMPARE(error, QString());
+        QCOMPARE(test::Outline(reread.Root(), false), test::Outline(document.Root(), false));
+    }
+
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
 };
 
-// The check is asked every 512 characters; when it says stop, reading ends at once.
-// A custom catalogue as first written, saved and read back.
 QTEST_GUILESS_MAIN(TestXmlFile)
 #include "tst_xmlfile.moc"

@@ -38,6 +38,7 @@ class TestXmlParser final : public QObject
     Q_OBJECT
 
 private slots:
+    // Content of <a>...</a>: the decoded text and the first error, if any.
     void references_data()
     {
         QTest::addColumn<QString>("content");
@@ -129,6 +130,7 @@ private slots:
         QCOMPARE(test::Outline(document.Root()), outline);
     }
 
+    // Each error is reported once, where it was found, and what was read around it is kept.
     void errors_data()
     {
         QTest::addColumn<QString>("xml");
@@ -319,7 +321,5 @@ private slots:
     }
 };
 
-// Content of <a>...</a>: the decoded text and the first error, if any.
-// Each error is reported once, where it was found, and what was read around it is kept.
 QTEST_GUILESS_MAIN(TestXmlParser)
 #include "tst_xmlparser.moc"
