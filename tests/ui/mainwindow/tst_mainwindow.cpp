@@ -82,23 +82,6 @@ private slots:
         QCOMPARE(action->text().section(u'\t', 1), shortcut);
     }
 
-    void firstMenu_repeatsCommandsWithTheSameShortcuts()
-    {
-        QAction* clavora = m_window->menuBar()->actions().value(0);
-        QVERIFY(clavora && clavora->menu());
-        QCOMPARE(clavora->text(), QStringLiteral("Clavora"));
-        QAction* lessons = nullptr;
-        for (QAction* action : clavora->menu()->actions()) {
-            if (action->text() == QStringLiteral("Lessons"))
-                lessons = action;
-        }
-        QVERIFY(lessons && lessons->menu());
-        bool found = false;
-        for (QAction* action : lessons->menu()->actions())
-            found = found || action->text() == QStringLiteral("Select Lesson...\tCtrl+K");
-        QVERIFY(found);
-    }
-
     void toolbar_hasTabsButtonsAndTooltips()
     {
         TabbedToolbar* toolbar = m_window->Toolbar();
