@@ -87,6 +87,8 @@ class TestCatalogueLists final : public QObject
 {
     Q_OBJECT
 
+    QTemporaryDir m_dir;
+
 private slots:
     void lessons_followTheAcceptanceRules_data()
     {
@@ -272,9 +274,6 @@ private slots:
         QFETCH(QString, preview);
         QCOMPARE(CatalogueEntry::BuildPreviewText(text), preview);
     }
-
-private:
-    QTemporaryDir m_dir;
 
     void emptyDataFolder_loadsTheWholeCourse()
     {
