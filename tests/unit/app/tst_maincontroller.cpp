@@ -207,13 +207,6 @@ private slots:
         QCOMPARE(int(fake.view_), view);
     }
 
-    void title_showsProductAndCaption()
-    {
-        FakeMainView view;
-        auto controller = Start(view);
-        QCOMPARE(controller->WindowTitle(), QStringLiteral("Clavora by Oxley Software"));
-    }
-
     void exitWhileBusy_stopsFirst()
     {
         FakeMainView view;

@@ -232,10 +232,9 @@ private slots:
         ExerciseCatalogue catalogue(m_dir.path());
         DictationList dictations;
         QVERIFY(catalogue.LoadDictations(dictations));
-        QCOMPARE(dictations.Count(), 6);
+        // The shipped entries themselves are check_course.py's; here they are read from attributes.
         QCOMPARE(dictations.At(0)->Key(), u"800"_s);
         QVERIFY(dictations.At(0)->Title().startsWith(u"Dict1 - "_s));
-        QCOMPARE(dictations.At(5)->Description(), u"An exercise in transcribing medical communication."_s);
     }
 
     void wordList_splitsLines_data()
