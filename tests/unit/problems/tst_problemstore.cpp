@@ -42,7 +42,6 @@ class TestProblemStore final : public QObject
     Q_OBJECT
 
     std::unique_ptr<ProblemTestFolder> m_folder;
-    std::unique_ptr<ProblemStore> m_store;
 
 private slots:
     void initTestCase()
@@ -51,18 +50,13 @@ private slots:
         qputenv("TZ", "UTC");
     }
 
-    void init()
-    {
-        m_store.reset();
-        m_folder = std::make_unique<ProblemTestFolder>();
-        m_store = std::make_unique<ProblemStore>(m_folder->Path());
-    }
+    void init() { m_folder = std::make_unique<ProblemTestFolder>(); }
 
     void missedCharacter_recordsItWithTimeAndReason()
     {
-        QVERIFY(m_store->AddProblemChar(u"e"_s, Noon));
-        QVERIFY(m_store->AddProblemWord(u"there"_s, Noon));
-        QVERIFY(m_store->AddProblemChar(u"e"_s, Noon + 60)); // the time of the first miss stays
+        QVERIFY(m_folder->store.AddProblemChar(u"e"_s, Noon));
+        QVERIFY(m_folder->store.AddProblemWord(u"there"_s, Noon));
+        QVERIFY(m_folder->store.AddProblemChar(u"e"_s, Noon + 60)); // the time of the first miss stays
         QCOMPARE(m_folder->Content(Chars, u"1.dat"_s),
                  QByteArray("Char=e&DateTime=2024-03-01%2012%3A00%3A00&Reason=Wrong&ErrorCount=1"));
         QCOMPARE(m_folder->Content(Words, u"1.dat"_s),
@@ -102,9 +96,9 @@ private slots:
             QVERIFY(m_folder->Plant(Chars, u"1.dat"_s, planted));
         int added = 0;
         for (qsizetype i = 0; i < misses.size(); ++i)
-            added += m_store->AddProblemChar(misses.at(i), Noon + i * 60) ? 1 : 0;
+            added += m_folder->store.AddProblemChar(misses.at(i), Noon + i * 60) ? 1 : 0;
         QTEST(added, "added");
-        QTEST(StoredChars(*m_store), "stored");
+        QTEST(StoredChars(m_folder->store), "stored");
     }
 
     void word_storedAsTyped_data()
@@ -128,17 +122,17 @@ private slots:
     {
         QFETCH(QString, typed);
         QFETCH(QString, stored);
-        QCOMPARE(m_store->AddProblemWord(typed, Noon), !stored.isEmpty());
-        QCOMPARE(StoredWords(*m_store), stored.isEmpty() ? QStringList() : QStringList{stored});
+        QCOMPARE(m_folder->store.AddProblemWord(typed, Noon), !stored.isEmpty());
+        QCOMPARE(StoredWords(m_folder->store), stored.isEmpty() ? QStringList() : QStringList{stored});
     }
 
     void sameWordTwice_oneRecordWithNewerTime()
     {
-        QVERIFY(m_store->AddProblemWord(u"there"_s, Noon));
-        QVERIFY(m_store->AddProblemWord(u"There"_s, Noon + 1));
-        QVERIFY(m_store->AddProblemWord(u"(there)"_s, Noon + 3600));
-        QCOMPARE(StoredWords(*m_store), (QStringList{u"there"_s, u"There"_s}));
-        const std::optional<ProblemRecord> record = m_store->ReadProblemEntry(ProblemList::Words, 0);
+        QVERIFY(m_folder->store.AddProblemWord(u"there"_s, Noon));
+        QVERIFY(m_folder->store.AddProblemWord(u"There"_s, Noon + 1));
+        QVERIFY(m_folder->store.AddProblemWord(u"(there)"_s, Noon + 3600));
+        QCOMPARE(StoredWords(m_folder->store), (QStringList{u"there"_s, u"There"_s}));
+        const std::optional<ProblemRecord> record = m_folder->store.ReadProblemEntry(ProblemList::Words, 0);
         QCOMPARE(record->Value(u"DateTime"_s), u"2024-03-01 13:00:00"_s);
     }
 
@@ -146,19 +140,19 @@ private slots:
     {
         // The oldest word is written last, so it is not simply the first file.
         for (int i = 1; i <= 49; ++i)
-            QVERIFY(m_store->AddProblemWord(u"word%1"_s.arg(i), Noon + i));
-        QVERIFY(m_store->AddProblemWord(u"ancient"_s, Noon - 86400));
-        QCOMPARE(m_store->CountProblemWords(), 50);
-        QVERIFY(m_store->AddProblemWord(u"newest"_s, Noon + 100));
-        QCOMPARE(m_store->CountProblemWords(), 50);
-        const QStringList words = StoredWords(*m_store);
+            QVERIFY(m_folder->store.AddProblemWord(u"word%1"_s.arg(i), Noon + i));
+        QVERIFY(m_folder->store.AddProblemWord(u"ancient"_s, Noon - 86400));
+        QCOMPARE(m_folder->store.CountProblemWords(), 50);
+        QVERIFY(m_folder->store.AddProblemWord(u"newest"_s, Noon + 100));
+        QCOMPARE(m_folder->store.CountProblemWords(), 50);
+        const QStringList words = StoredWords(m_folder->store);
         QVERIFY(!words.contains(u"ancient"_s));
         QCOMPARE(words.last(), u"newest"_s);
         // The next one removes the oldest of the rest.
-        QVERIFY(m_store->AddProblemWord(u"later"_s, Noon + 200));
-        QCOMPARE(m_store->CountProblemWords(), 50);
-        QVERIFY(!StoredWords(*m_store).contains(u"word1"_s));
-        QVERIFY(StoredWords(*m_store).contains(u"word2"_s));
+        QVERIFY(m_folder->store.AddProblemWord(u"later"_s, Noon + 200));
+        QCOMPARE(m_folder->store.CountProblemWords(), 50);
+        QVERIFY(!StoredWords(m_folder->store).contains(u"word1"_s));
+        QVERIFY(StoredWords(m_folder->store).contains(u"word2"_s));
     }
 
     void trim_missingTimeCountsOldest_firstListedWinsAmongEquals()
@@ -169,40 +163,40 @@ private slots:
                                 "Word=w" + QByteArray::number(i) + "&DateTime=2024-01-01%2000%3A00%3A00"));
         QVERIFY(m_folder->Plant(Words, u"30.dat"_s, "Word=undated&Reason=Wrong"));
         QVERIFY(m_folder->Plant(Words, u"40.dat"_s, "Word=garbled&DateTime=yesterday"));
-        QVERIFY(m_store->AddProblemWord(u"first"_s, Noon));
-        QVERIFY(!StoredWords(*m_store).contains(u"undated"_s));
-        QVERIFY(m_store->AddProblemWord(u"second"_s, Noon));
-        QVERIFY(!StoredWords(*m_store).contains(u"garbled"_s));
-        QVERIFY(m_store->AddProblemWord(u"third"_s, Noon));
-        QVERIFY(!StoredWords(*m_store).contains(u"w1"_s));
-        QVERIFY(StoredWords(*m_store).contains(u"w2"_s));
-        QCOMPARE(m_store->CountProblemWords(), 50);
+        QVERIFY(m_folder->store.AddProblemWord(u"first"_s, Noon));
+        QVERIFY(!StoredWords(m_folder->store).contains(u"undated"_s));
+        QVERIFY(m_folder->store.AddProblemWord(u"second"_s, Noon));
+        QVERIFY(!StoredWords(m_folder->store).contains(u"garbled"_s));
+        QVERIFY(m_folder->store.AddProblemWord(u"third"_s, Noon));
+        QVERIFY(!StoredWords(m_folder->store).contains(u"w1"_s));
+        QVERIFY(StoredWords(m_folder->store).contains(u"w2"_s));
+        QCOMPARE(m_folder->store.CountProblemWords(), 50);
     }
 
     void trim_sparesWordsOfThisSecondAndUnreadableRecords()
     {
         for (int i = 1; i <= 50; ++i)
             QVERIFY(m_folder->Plant(Words, u"%1.dat"_s.arg(i), "Word=%G1"));
-        QVERIFY(m_store->AddProblemWord(u"alpha"_s, Noon));
-        QVERIFY(m_store->AddProblemWord(u"bravo"_s, Noon));
-        QCOMPARE(m_store->CountProblemWords(), 52);
+        QVERIFY(m_folder->store.AddProblemWord(u"alpha"_s, Noon));
+        QVERIFY(m_folder->store.AddProblemWord(u"bravo"_s, Noon));
+        QCOMPARE(m_folder->store.CountProblemWords(), 52);
         for (int i = 1; i <= 50; ++i)
             QCOMPARE(m_folder->Content(Words, u"%1.dat"_s.arg(i)), QByteArray("Word=%G1"));
         // A later word may remove the readable older ones only.
-        QVERIFY(m_store->AddProblemWord(u"charlie"_s, Noon + 1));
-        QCOMPARE(m_store->CountProblemWords(), 51);
+        QVERIFY(m_folder->store.AddProblemWord(u"charlie"_s, Noon + 1));
+        QCOMPARE(m_folder->store.CountProblemWords(), 51);
     }
 
     void newRecord_takesFirstFreeNumber()
     {
         QVERIFY(m_folder->PlantDirectory(Chars, u"1.dat"_s));
         QVERIFY(m_folder->Plant(Chars, u"3.dat"_s, "Char=z"));
-        QVERIFY(m_store->AddProblemChar(u"a"_s, Noon));
-        QVERIFY(m_store->AddProblemChar(u"b"_s, Noon));
+        QVERIFY(m_folder->store.AddProblemChar(u"a"_s, Noon));
+        QVERIFY(m_folder->store.AddProblemChar(u"b"_s, Noon));
         QCOMPARE(m_folder->Content(Chars, u"2.dat"_s).left(6), QByteArray("Char=a"));
         QCOMPARE(m_folder->Content(Chars, u"4.dat"_s).left(6), QByteArray("Char=b"));
         QVERIFY(QFile::remove(m_folder->ListPath(Chars) + u"/2.dat"_s));
-        QVERIFY(m_store->AddProblemChar(u"c"_s, Noon));
+        QVERIFY(m_folder->store.AddProblemChar(u"c"_s, Noon));
         QCOMPARE(m_folder->Content(Chars, u"2.dat"_s).left(6), QByteArray("Char=c"));
     }
 
@@ -212,15 +206,16 @@ private slots:
              {u"10.dat"_s, u"9.dat"_s, u"note.dat"_s, u"2.dat"_s, u"100.dat"_s, u"1.dat"_s})
             QVERIFY(m_folder->Plant(Words, name, "Word=" + QFile::encodeName(name).chopped(4)));
         QVERIFY(m_folder->Plant(Words, u"5.txt"_s, "Word=ignored"));
-        QCOMPARE(StoredWords(*m_store), (QStringList{u"1"_s, u"2"_s, u"9"_s, u"10"_s, u"100"_s, u"note"_s}));
+        QCOMPARE(StoredWords(m_folder->store),
+                 (QStringList{u"1"_s, u"2"_s, u"9"_s, u"10"_s, u"100"_s, u"note"_s}));
     }
 
     void writes_leaveNoTemporaryFiles()
     {
-        QVERIFY(m_store->AddProblemChar(u"a"_s, Noon));
-        QVERIFY(m_store->AddProblemChar(u"a"_s, Noon));
-        QVERIFY(m_store->AddProblemWord(u"again"_s, Noon));
-        QVERIFY(m_store->AddProblemWord(u"again"_s, Noon + 1));
+        QVERIFY(m_folder->store.AddProblemChar(u"a"_s, Noon));
+        QVERIFY(m_folder->store.AddProblemChar(u"a"_s, Noon));
+        QVERIFY(m_folder->store.AddProblemWord(u"again"_s, Noon));
+        QVERIFY(m_folder->store.AddProblemWord(u"again"_s, Noon + 1));
         QCOMPARE(m_folder->Names(Chars), QStringList{u"1.dat"_s});
         QCOMPARE(m_folder->Names(Words), QStringList{u"1.dat"_s});
     }
@@ -243,14 +238,14 @@ private slots:
         QFETCH(QByteArray, bytes);
         QVERIFY(m_folder->Plant(Chars, u"1.dat"_s, bytes));
         QVERIFY(m_folder->Plant(Words, u"1.dat"_s, QByteArray(bytes).replace("Char", "Word")));
-        QVERIFY(!m_store->ReadProblemEntry(ProblemList::Chars, 0));
-        QVERIFY(!m_store->ReadProblemEntry(ProblemList::Words, 0));
-        QVERIFY(m_store->AddProblemChar(u"q"_s, Noon));
-        QVERIFY(m_store->AddProblemWord(u"q"_s, Noon));
-        QCOMPARE(m_store->CountProblemChars(), 2);
-        QCOMPARE(m_store->CountProblemWords(), 2);
+        QVERIFY(!m_folder->store.ReadProblemEntry(ProblemList::Chars, 0));
+        QVERIFY(!m_folder->store.ReadProblemEntry(ProblemList::Words, 0));
+        QVERIFY(m_folder->store.AddProblemChar(u"q"_s, Noon));
+        QVERIFY(m_folder->store.AddProblemWord(u"q"_s, Noon));
+        QCOMPARE(m_folder->store.CountProblemChars(), 2);
+        QCOMPARE(m_folder->store.CountProblemWords(), 2);
         QCOMPARE(m_folder->Content(Chars, u"1.dat"_s), bytes);
-        QVERIFY(m_store->ReadProblemEntry(ProblemList::Chars, 1));
+        QVERIFY(m_folder->store.ReadProblemEntry(ProblemList::Chars, 1));
     }
 
     void missingOrBlockedFolders_andOutOfRangeReads_fail()
@@ -268,17 +263,17 @@ private slots:
 
         // A file where the folder belongs: the write fails without looping; the other list works.
         QVERIFY(m_folder->Plant(QString(), u"ProblemChars"_s, "a file where the folder belongs"));
-        QVERIFY(!m_store->AddProblemChar(u"a"_s, Noon));
-        QCOMPARE(m_store->CountProblemChars(), 0);
-        QVERIFY(m_store->AddProblemWord(u"alpha"_s, Noon));
+        QVERIFY(!m_folder->store.AddProblemChar(u"a"_s, Noon));
+        QCOMPARE(m_folder->store.CountProblemChars(), 0);
+        QVERIFY(m_folder->store.AddProblemWord(u"alpha"_s, Noon));
     }
 
     void clear_reportsFailureWhenARecordStays()
     {
         QVERIFY(m_folder->PlantDirectory(Words, u"2.dat"_s));
-        QVERIFY(m_store->AddProblemWord(u"alpha"_s, Noon));
-        QVERIFY(!m_store->ClearProblemWords());
-        QCOMPARE(m_store->CountProblemWords(), 1); // the directory is not ours to remove
+        QVERIFY(m_folder->store.AddProblemWord(u"alpha"_s, Noon));
+        QVERIFY(!m_folder->store.ClearProblemWords());
+        QCOMPARE(m_folder->store.CountProblemWords(), 1); // the directory is not ours to remove
     }
 
     void clearCommand_asksUnlessConfirmed_data()
@@ -303,12 +298,12 @@ private slots:
         QFETCH(bool, answer);
         QFETCH(int, questions);
         QFETCH(bool, cleared);
-        QVERIFY(m_store->AddProblemWord(u"alpha"_s, Noon));
-        QVERIFY(m_store->AddProblemChar(u"a"_s, Noon));
+        QVERIFY(m_folder->store.AddProblemWord(u"alpha"_s, Noon));
+        QVERIFY(m_folder->store.AddProblemChar(u"a"_s, Noon));
         QList<ClearProblemsQuestion> asked;
         int regenerated = 0;
         const ProblemListCommands commands(
-            *m_store,
+            m_folder->store,
             [&](const ClearProblemsQuestion& question) {
                 asked.append(question);
                 return answer;
@@ -321,15 +316,15 @@ private slots:
         if (questions > 0)
             QCOMPARE(asked.first().caption, words ? u"Clear Problem Words"_s : u"Clear Problem Characters"_s);
         QCOMPARE(regenerated, cleared ? 1 : 0);
-        QCOMPARE(m_store->Count(words ? ProblemList::Words : ProblemList::Chars), cleared ? 0 : 1);
-        QCOMPARE(m_store->Count(words ? ProblemList::Chars : ProblemList::Words), 1);
+        QCOMPARE(m_folder->store.Count(words ? ProblemList::Words : ProblemList::Chars), cleared ? 0 : 1);
+        QCOMPARE(m_folder->store.Count(words ? ProblemList::Chars : ProblemList::Words), 1);
     }
 
     void clearCommand_failedDeletion_leavesTextsAlone()
     {
         QVERIFY(m_folder->PlantDirectory(Chars, u"1.dat"_s));
         int regenerated = 0;
-        const ProblemListCommands commands(*m_store, nullptr, [&] { ++regenerated; });
+        const ProblemListCommands commands(m_folder->store, nullptr, [&] { ++regenerated; });
         QVERIFY(!commands.ClearProblemCharsCommand(true));
         QVERIFY(!commands.ClearProblemCharsCommand(false)); // nobody to ask: nothing happens
         QCOMPARE(regenerated, 0);

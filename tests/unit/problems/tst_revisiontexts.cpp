@@ -37,15 +37,9 @@ class TestRevisionTexts final : public QObject
     Q_OBJECT
 
     std::unique_ptr<ProblemTestFolder> m_folder;
-    std::unique_ptr<ProblemStore> m_store;
 
 private slots:
-    void init()
-    {
-        m_store.reset();
-        m_folder = std::make_unique<ProblemTestFolder>();
-        m_store = std::make_unique<ProblemStore>(m_folder->Path());
-    }
+    void init() { m_folder = std::make_unique<ProblemTestFolder>(); }
 
     void emptyLists_giveTheBracketedTexts_data()
     {
@@ -62,7 +56,7 @@ private slots:
         QFETCH(QString, text);
         const QStringList wordList = SampleWordList();
         RandomGenerator random(7);
-        const RevisionText result = RevisionTextGenerator(*m_store, wordList, random).Generate(kind);
+        const RevisionText result = RevisionTextGenerator(m_folder->store, wordList, random).Generate(kind);
         QCOMPARE(result.text, text);
         QCOMPARE(result.status, RevisionStatus::Done);
         QCOMPARE(result.kind, kind);
@@ -86,11 +80,11 @@ private slots:
         QFETCH(QStringList, stored);
         QFETCH(QList<int>, counts);
         for (int i = 0; i < stored.size(); ++i)
-            QVERIFY(m_store->AddProblemWord(stored[i], Noon + i));
+            QVERIFY(m_folder->store.AddProblemWord(stored[i], Noon + i));
         const QStringList wordList;
         RandomGenerator random(12345);
         const RevisionText result =
-            RevisionTextGenerator(*m_store, wordList, random).GenerateProblemWordsText();
+            RevisionTextGenerator(m_folder->store, wordList, random).GenerateProblemWordsText();
         QCOMPARE(result.status, RevisionStatus::Done);
         const QStringList words = result.text.split(u' ');
         QCOMPARE(words.size(), 50);
@@ -106,8 +100,9 @@ private slots:
             QVERIFY(m_folder->Plant(Words, u"%1.dat"_s.arg(i), "Word=w" + QByteArray::number(i)));
         const QStringList wordList;
         RandomGenerator random(5);
-        const QStringList words =
-            RevisionTextGenerator(*m_store, wordList, random).GenerateProblemWordsText().text.split(u' ');
+        const QStringList words = RevisionTextGenerator(m_folder->store, wordList, random)
+                                      .GenerateProblemWordsText()
+                                      .text.split(u' ');
         QCOMPARE(words.size(), 50);
         for (int i = 1; i <= 60; ++i)
             QCOMPARE(Occurrences(words, u"w%1"_s.arg(i)), i <= 50 ? 1 : 0);
@@ -115,13 +110,13 @@ private slots:
 
     void singleCharacterQ_onlyWordsWithQ_atMostSeventyFive()
     {
-        QVERIFY(m_store->AddProblemChar(u"q"_s, Noon));
+        QVERIFY(m_folder->store.AddProblemChar(u"q"_s, Noon));
         QStringList wordList;
         for (int i = 0; i < 400; ++i)
             wordList.append(QString(QChar(u'a' + i / 16)) + (i % 3 == 0 ? u"quiz%1"_s : u"word%1"_s).arg(i));
         RandomGenerator random(1);
         const RevisionText result =
-            RevisionTextGenerator(*m_store, wordList, random).GenerateProblemCharsText();
+            RevisionTextGenerator(m_folder->store, wordList, random).GenerateProblemCharsText();
         QCOMPARE(result.status, RevisionStatus::Done);
         const QStringList words = result.text.split(u' ');
         QVERIFY(words.size() <= 75);
@@ -158,10 +153,10 @@ private slots:
         QFETCH(QStringList, chars);
         QFETCH(QStringList, wordList);
         for (const QString& character : chars)
-            QVERIFY(m_store->AddProblemChar(character, Noon));
+            QVERIFY(m_folder->store.AddProblemChar(character, Noon));
         RandomGenerator random(1);
         const RevisionText result =
-            RevisionTextGenerator(*m_store, wordList, random).GenerateProblemCharsText();
+            RevisionTextGenerator(m_folder->store, wordList, random).GenerateProblemCharsText();
         QCOMPARE(result.status, RevisionStatus::Done);
         QTEST(result.text, "text");
     }
@@ -187,7 +182,7 @@ private slots:
         QVERIFY(m_folder->Plant(list, u"2.dat"_s, damaged));
         const QStringList wordList = SampleWordList();
         RandomGenerator random(3);
-        const RevisionText result = RevisionTextGenerator(*m_store, wordList, random).Generate(kind);
+        const RevisionText result = RevisionTextGenerator(m_folder->store, wordList, random).Generate(kind);
         QCOMPARE(result.status, RevisionStatus::EntryUnreadable);
         if (words) {
             QVERIFY(result.text.split(u' ').size() < 50);
@@ -201,8 +196,8 @@ private slots:
 
     void regenerate_reportsStatusAndFractionInCatalogueOrder()
     {
-        QVERIFY(m_store->AddProblemChar(u"q"_s, Noon));
-        QVERIFY(m_store->AddProblemWord(u"quick"_s, Noon));
+        QVERIFY(m_folder->store.AddProblemChar(u"q"_s, Noon));
+        QVERIFY(m_folder->store.AddProblemWord(u"quick"_s, Noon));
         const QStringList wordList = SampleWordList();
         RandomGenerator random(3);
         QStringList statuses;
@@ -210,7 +205,7 @@ private slots:
         const RevisionProgress progress{nullptr, [&](const QString& status) { statuses.append(status); },
                                         [&](double fraction) { fractions.append(fraction); }};
         const QList<RevisionText> texts =
-            RevisionTextGenerator(*m_store, wordList, random)
+            RevisionTextGenerator(m_folder->store, wordList, random)
                 .RegenerateRevisionTexts({RevisionKind::ProblemChars, RevisionKind::ProblemWords}, progress);
         QCOMPARE(texts.size(), 2);
         QCOMPARE(texts[0].kind, RevisionKind::ProblemChars);
@@ -228,14 +223,14 @@ private slots:
 
     void regenerate_stopsAfterCancel()
     {
-        QVERIFY(m_store->AddProblemWord(u"quick"_s, Noon));
-        QVERIFY(m_store->AddProblemChar(u"q"_s, Noon));
+        QVERIFY(m_folder->store.AddProblemWord(u"quick"_s, Noon));
+        QVERIFY(m_folder->store.AddProblemChar(u"q"_s, Noon));
         const QStringList wordList = SampleWordList();
         RandomGenerator random(3);
         int checks = 0;
         const RevisionProgress progress{[&] { return ++checks > 10; }, nullptr, nullptr};
         const QList<RevisionText> texts =
-            RevisionTextGenerator(*m_store, wordList, random)
+            RevisionTextGenerator(m_folder->store, wordList, random)
                 .RegenerateRevisionTexts({RevisionKind::ProblemWords, RevisionKind::ProblemChars}, progress);
         QCOMPARE(texts.size(), 1);
         QCOMPARE(texts[0].status, RevisionStatus::Cancelled);
