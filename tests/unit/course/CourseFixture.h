@@ -2,13 +2,13 @@
 
 #include "app/CourseFlow.h"
 #include "app/MainController.h"
-#include "settings/SettingsStore.h"
-#include "settings/UserProfile.h"
 #include "FakeMainView.h"
-#include "platform/KeyCodes.h"
+#include "KeyInput.h"
 #include "platform/RegistryStore.h"
 #include "progress/ResultsStore.h"
 #include "session/TypingSession.h"
+#include "settings/SettingsStore.h"
+#include "settings/UserProfile.h"
 #include "TestClock.h"
 
 #include <memory>
@@ -92,17 +92,7 @@ public:
     std::unique_ptr<MainController> controller;
 
 private:
-    void Press(QChar c)
-    {
-        int key = c.toUpper().unicode();
-        if (c == u'\b')
-            key = VkBackspace;
-        else if (c == u'\r')
-            key = VkReturn;
-        else if (c == u' ')
-            key = VkSpace;
-        controller->HandleTypingKey(key, c == u'\b' ? QString() : QString(c));
-    }
+    void Press(QChar c) { controller->HandleTypingKey(VirtualKeyOf(c), LayoutTextOf(c)); }
 };
 
 } // namespace clavora::test

@@ -13,16 +13,7 @@ constexpr qint64 SavedAt = 1700000000;
 
 ResultFigures LessonResult(quint32 key, double netWpm, double kph, double accuracy)
 {
-    ResultFigures figures;
-    figures.durationMs = 60000;
-    figures.characters = 200;
-    figures.errors = 1;
-    figures.exerciseKey = key;
-    figures.grossWpm = kph / 300.0;
-    figures.netWpm = netWpm;
-    figures.kph = kph;
-    figures.accuracyPercent = accuracy;
-    return figures;
+    return {60000, 200, 1, 0, key, kph / 300.0, netWpm, kph, accuracy};
 }
 
 QList<LessonListEntry> ThreeLessons()

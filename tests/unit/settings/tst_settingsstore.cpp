@@ -1,7 +1,7 @@
+#include "platform/RegistryStore.h"
 #include "settings/SettingsStore.h"
 #include "settings/UserProfile.h"
 #include "settings/ValueFormat.h"
-#include "platform/RegistryStore.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -95,13 +95,6 @@ private slots:
         QCOMPARE(ValueFormat::ParseReal(stored), expected);
     }
 
-    void realFormats_matchTheStoredForm()
-    {
-        QCOMPARE(ValueFormat::FormatReal(45.2, "%8.2f"), QStringLiteral("   45.20"));
-        QCOMPARE(ValueFormat::FormatReal(99.0, "%4.2f"), QStringLiteral("99.00"));
-        QCOMPARE(ValueFormat::FormatReal(0.1, "%.15f"), QStringLiteral("0.100000000000000"));
-    }
-
     void emptyProfile_behavesAsFresh()
     {
         UserProfile profile(*m_settings);
@@ -112,15 +105,6 @@ private slots:
         QCOMPARE(profile.SpeedTestSeconds(), 60);
         QCOMPARE(profile.Get(Profile::BestWPM), 0.0);
         QVERIFY(profile.ReportFolder().endsWith(QStringLiteral("/Reports")));
-    }
-
-    void fontSizeZero_readsAsTwenty()
-    {
-        UserProfile profile(*m_settings);
-        profile.Set(Profile::FontSize, 0);
-        QCOMPARE(profile.FontSize(), 20);
-        profile.Set(Profile::FontSize, 28);
-        QCOMPARE(profile.FontSize(), 28);
     }
 
     void resultsValues_liveInResultsKey()
@@ -140,12 +124,8 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::addRow("skill test") << 1 << "Users\\Alice\\Results\\Tests";
         QTest::addRow("lesson") << 2 << "Users\\Alice\\Results\\Lessons";
-        QTest::addRow("keypad lesson") << 3 << "Users\\Alice\\Results\\Lessons";
         QTest::addRow("practice has none") << 4 << "Users\\Alice\\Results\\";
-        QTest::addRow("custom speed test") << 8 << "Users\\Alice\\Results\\Tests";
         QTest::addRow("flurrix") << 10 << "Users\\Alice\\Results\\Flurrix";
-        QTest::addRow("thirty seconds") << 11 << "Users\\Alice\\Results\\ThirtySeconds";
-        QTest::addRow("rhythm") << 12 << "Users\\Alice\\Results\\TypingHero";
     }
 
     void resultsSubkey_byKind()
