@@ -7,13 +7,13 @@
 #include "app/LessonSelection.h"
 #include "app/MainController.h"
 #include "app/PracticeSelection.h"
-#include "settings/SettingsStore.h"
 #include "app/SpeedTestOptions.h"
 #include "content/ExerciseCatalogue.h"
 #include "platform/Clock.h"
 #include "progress/LessonProgress.h"
 #include "progress/ResultsStore.h"
 #include "session/TypingSession.h"
+#include "settings/SettingsStore.h"
 
 namespace clavora {
 
@@ -227,6 +227,12 @@ void CourseFlow::StartCourseEntry()
 
 void CourseFlow::OnCourseCommand(int commandId)
 {
+    // The course dialog may have been reached by a Stop from the games or results tab.
+    if (m_main.CurrentView() != View::Typing) {
+        if (MainView* view = m_main.Window())
+            view->SelectTab(Tab::Lessons);
+        m_main.ShowTypingView();
+    }
     switch (commandId) {
     case Command::CourseStart:
         StartCourseEntry();
@@ -316,7 +322,8 @@ void CourseFlow::StopExercise()
     const int state = m_main.State();
     if (state != SessionState::Paused && state != SessionState::Typing)
         return;
-    if (m_main.CurrentView() != View::Typing)
+    // A typed exercise paused behind the games or results view stops from there as well.
+    if (m_main.CurrentView() == View::Dictation)
         return;
     if (m_main.Kind() == ExerciseKind::SkillTest)
         m_main.Profile().Set(Profile::TakeInitialSkillTest, true);
