@@ -241,7 +241,8 @@ void CourseFlow::OnCourseCommand(int commandId)
         m_entry = m_main.Profile().Get(Profile::LastLessonIndex);
         const CourseEntry& entry = CourseTable::At(m_entry);
         m_exerciseKey = entry.Key();
-        SetKeypadExercise(false);
+        // A repeated keypad lesson is typed on the keypad like its first run.
+        SetKeypadExercise(entry.kind == ExerciseKind::KeypadLesson);
         WriteCourseTitles(NextCourseEntry());
         m_main.SetState(SessionState::Preparing, entry.kind);
         break;
