@@ -1,7 +1,7 @@
 #include "progress/LessonProgress.h"
 
-#include "settings/ValueFormat.h"
 #include "progress/ResultsStore.h"
+#include "settings/ValueFormat.h"
 
 #include <algorithm>
 #include <array>
@@ -21,10 +21,8 @@ constexpr int SectionCount = 7;
 // Adds one record of the lesson to its figures; records must come in enumeration order.
 void Accumulate(LessonFigures& figures, const ResultRecord& record)
 {
+    // A skip has no speed: it blanks the latest speed, and "Skipped" never beats the best award.
     const AwardLevel award = WordToAward(record.Text(RecordValue::Award, QStringLiteral("None")));
-    // A skipped step was never typed: it must not blank the latest speed of an earlier result.
-    if (award == AwardLevel::Skipped)
-        return;
     const double netWpm = ValueFormat::ParseReal(record.Text(RecordValue::WPMNet, QStringLiteral("0.0")));
     figures.latestNetWpm = netWpm;
     figures.bestNetWpm = std::max(figures.bestNetWpm, netWpm);
