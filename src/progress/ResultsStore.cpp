@@ -1,9 +1,9 @@
 #include "progress/ResultsStore.h"
 
+#include "platform/RegistryStore.h"
 #include "settings/SettingsStore.h"
 #include "settings/UserProfile.h"
 #include "settings/ValueFormat.h"
-#include "platform/RegistryStore.h"
 
 #include <initializer_list>
 #include <QDateTime>
@@ -47,7 +47,7 @@ QString CounterText(quint32 value)
 bool ResultsStore::HasResultsFolder(int exerciseKind) const
 {
     return !SettingsStore::ResultsSubkeyName(exerciseKind).isEmpty() &&
-           !m_settings.CurrentUserName().isEmpty();
+           !m_settings.CurrentUserKey().isEmpty();
 }
 
 QString ResultsStore::RecordKey(int exerciseKind, int recordIndex) const
