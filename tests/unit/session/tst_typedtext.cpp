@@ -123,6 +123,9 @@ void TypedTextTest::acceptKey_followsTypingRules_data()
     QTest::addRow("wrong key stays red after typing on")
         << "abcd"
         << "xbc" << false << false << "xbc" << 1 << 0 << 0 << true;
+    QTest::addRow("backspace after a typed line feed removes only it")
+        << "abc"
+        << "a\n\b" << false << false << "a" << 1 << 1 << 0 << true;
 }
 
 void TypedTextTest::acceptKey_followsTypingRules()
