@@ -94,6 +94,7 @@ private slots:
     void typedStrip_windowOntoLongLine();
     void clockPanel_blankWithTimersOff();
     void finishedNotice_showsCentredAndClosesItself();
+    void charactersBeyondSixteenBits_areDrawn();
 };
 
 void SessionPanelsTest::targetPanel_coloursTypedWrongAndCorrected()
@@ -369,6 +370,28 @@ void SessionPanelsTest::finishedNotice_showsCentredAndClosesItself()
     closer->start(1); // rather than wait the two seconds
     QTRY_COMPARE(finished.count(), 1);
     QVERIFY(!notice.isVisible());
+}
+
+void SessionPanelsTest::charactersBeyondSixteenBits_areDrawn()
+{
+    // A character outside the 16-bit range takes two cells, as it takes two typed units.
+    const QString wide = QString::fromUcs4(U"\U0001F600");
+    TargetText target;
+    target.LoadText(u"MM"_s + wide + u"MM"_s);
+    TypedText typed(target);
+    TypeKeys(typed, u"MM"_s);
+    typed.AcceptKey(0, wide);
+    TargetPanel panel(target, typed);
+    panel.resize(800, 200);
+    TypedLineStrip strip(target, typed);
+    strip.resize(600, 26);
+    const int cw = panel.Font().cellWidth;
+    const int lh = panel.Font().lineHeight;
+    auto drawn = [&](const QImage& image, QRect cells) {
+        return cells.width() * cells.height() - CountInk(image, cells, Ink::White);
+    };
+    QVERIFY(drawn(Paint(panel), QRect(400 - 357 + 2 * cw, 100, 2 * cw, lh)) > 5);
+    QVERIFY(drawn(Paint(strip), QRect(15 + 2 * cw, 2, 2 * cw, 20)) > 5);
 }
 
 QTEST_MAIN(SessionPanelsTest)
