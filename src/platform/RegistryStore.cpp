@@ -15,20 +15,24 @@ namespace {
 
 constexpr int SchemaVersion = 1;
 
-// Schema steps: entry i brings a store from version i to version i + 1.
+// Schema steps: entry i brings a store from version i to version i + 1. The first step also
+// adopts a store that has the tables but no version (restored by a backup tool or made by a
+// script): what exists is kept, and the root key is added when it is missing.
 constexpr std::array<const char*, SchemaVersion> Migrations = {
-    "CREATE TABLE registry_keys("
+    "CREATE TABLE IF NOT EXISTS registry_keys("
     "  id INTEGER PRIMARY KEY,"
     "  parent_id INTEGER REFERENCES registry_keys(id) ON DELETE CASCADE,"
     "  path TEXT NOT NULL UNIQUE COLLATE NOCASE,"
     "  name TEXT NOT NULL);"
-    "CREATE TABLE registry_values("
+    "CREATE TABLE IF NOT EXISTS registry_values("
     "  key_id INTEGER NOT NULL REFERENCES registry_keys(id) ON DELETE CASCADE,"
     "  name TEXT NOT NULL COLLATE NOCASE,"
     "  data TEXT NOT NULL,"
     "  PRIMARY KEY(key_id, name));"
-    "CREATE INDEX registry_keys_parent ON registry_keys(parent_id);"
-    "INSERT INTO registry_keys(id, parent_id, path, name) VALUES(1, NULL, '', '');",
+    "CREATE INDEX IF NOT EXISTS registry_keys_parent ON registry_keys(parent_id);"
+    "INSERT INTO registry_keys(id, parent_id, path, name)"
+    "  SELECT CASE WHEN EXISTS(SELECT 1 FROM registry_keys WHERE id = 1) THEN NULL ELSE 1 END, NULL, '', ''"
+    "  WHERE NOT EXISTS(SELECT 1 FROM registry_keys WHERE path = '');",
 };
 
 // A prepared statement that is reset and unbound whenever a use of it ends.
@@ -148,7 +152,7 @@ struct RegistryStore::Statements
                                        "ON CONFLICT(key_id, name) DO UPDATE SET data = excluded.data") &&
                deleteValue.Prepare(db, "DELETE FROM registry_values WHERE key_id = "
                                        "(SELECT id FROM registry_keys WHERE path = ?1) AND name = ?2") &&
-               deleteKey.Prepare(db, "DELETE FROM registry_keys WHERE path = ?1 AND id <> 1") &&
+               deleteKey.Prepare(db, "DELETE FROM registry_keys WHERE path = ?1 AND path <> ''") &&
                subkeys.Prepare(
                    db, "SELECT c.name FROM registry_keys c JOIN registry_keys p ON c.parent_id = p.id "
                        "WHERE p.path = ?1 ORDER BY c.id") &&
@@ -200,7 +204,11 @@ RegistryStore::OpenResult RegistryStore::Open(const QString& filePath)
             return rc;
         Exec(m_db, "PRAGMA synchronous=NORMAL");
         Exec(m_db, "PRAGMA foreign_keys=ON");
-        return PrepareSchema() ? SQLITE_OK : sqlite3_errcode(m_db);
+        if (PrepareSchema())
+            return SQLITE_OK;
+        // A refused schema (a newer version, a failed step) must not pass for an open store.
+        const int code = sqlite3_errcode(m_db);
+        return code == SQLITE_OK ? SQLITE_ERROR : code;
     };
 
     int rc = tryOpen();

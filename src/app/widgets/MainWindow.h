@@ -71,6 +71,12 @@ public:
 
     void BringToFront();
 
+    // Unattended (a diagnostic run): nothing waits for a person. Messages go to standard error,
+    // questions and the start-up wizard are answered with Cancel, and each counts as a problem.
+    void SetUnattended(bool unattended) { m_unattended = unattended; }
+    int UnattendedProblems() const { return m_unattendedProblems; }
+    void ShowWarning(const QString& title, const QString& text);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -84,6 +90,8 @@ private:
     GuidePanel* GuidePanelOf(session::Guide guide) const;
     QTimer& DemonstrationTimerOf(session::Guide guide);
     void StepGuideDemonstration(session::Guide guide);
+    // When unattended, writes the message to standard error and returns true.
+    bool ReportUnattended(const QString& title, const QString& text);
 
     MainController& m_controller;
     TabbedToolbar* m_toolbar = nullptr;
@@ -101,6 +109,8 @@ private:
     QTimer m_keyboardDemonstrationTimer; // id 8
     QTimer m_keypadDemonstrationTimer;   // id 9
     QHash<int, QAction*> m_actions;
+    bool m_unattended = false;
+    int m_unattendedProblems = 0;
 };
 
 } // namespace clavora

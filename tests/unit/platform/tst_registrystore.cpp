@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sqlite3.h>
 #include <unistd.h>
 
 using namespace clavora;
@@ -211,6 +212,51 @@ private slots:
         QVERIFY(!store.WriteValue(QStringLiteral("Settings"), QStringLiteral("X"), QStringLiteral("1")));
         QVERIFY(store.SubkeyNames(QString()).isEmpty());
         QVERIFY(!store.DeleteKey(QStringLiteral("Users")));
+    }
+
+    // A store with the documented tables but no schema version, as a backup tool or a script
+    // leaves it, is taken as it is, every value kept.
+    void unversionedStore_isAdoptedWithItsValues_data()
+    {
+        QTest::addColumn<bool>("ownStoreFirst");
+        QTest::addColumn<QByteArray>("sql");
+        QTest::addRow("restored backup") << true << QByteArray("PRAGMA user_version=0");
+        QTest::addRow("made by a script")
+            << false
+            << QByteArray("CREATE TABLE registry_keys(id INTEGER PRIMARY KEY, parent_id INTEGER REFERENCES "
+                          "registry_keys(id) ON DELETE CASCADE, path TEXT NOT NULL UNIQUE COLLATE NOCASE, "
+                          "name TEXT NOT NULL);"
+                          "CREATE TABLE registry_values(key_id INTEGER NOT NULL REFERENCES registry_keys(id) "
+                          "ON DELETE CASCADE, name TEXT NOT NULL COLLATE NOCASE, data TEXT NOT NULL, "
+                          "PRIMARY KEY(key_id, name));"
+                          "INSERT INTO registry_keys VALUES(1, NULL, 'Settings', 'Settings');"
+                          "INSERT INTO registry_values VALUES(1, 'CurrentUser', 'Ann');");
+    }
+
+    void unversionedStore_isAdoptedWithItsValues()
+    {
+        QFETCH(bool, ownStoreFirst);
+        QFETCH(QByteArray, sql);
+        if (ownStoreFirst) {
+            RegistryStore own;
+            QCOMPARE(own.Open(Path()), RegistryStore::OpenResult::Opened);
+            QVERIFY(own.WriteValue(QStringLiteral("Settings"), QStringLiteral("CurrentUser"),
+                                   QStringLiteral("Ann")));
+        }
+        sqlite3* db = nullptr;
+        QCOMPARE(sqlite3_open(QFile::encodeName(Path()).constData(), &db), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(db);
+
+        RegistryStore store;
+        QCOMPARE(store.Open(Path()), RegistryStore::OpenResult::Opened);
+        QCOMPARE(store.ReadValue(QStringLiteral("Settings"), QStringLiteral("CurrentUser")),
+                 QStringLiteral("Ann"));
+        QVERIFY(store.WriteValue(QStringLiteral("Users\\Ann"), QStringLiteral("Type"), QStringLiteral("4")));
+        QVERIFY(!store.DeleteKey(QString()));
+        store.Close();
+        QCOMPARE(store.Open(Path()), RegistryStore::OpenResult::Opened);
+        QCOMPARE(store.ReadValue(QStringLiteral("Users\\Ann"), QStringLiteral("Type")), QStringLiteral("4"));
     }
 };
 
