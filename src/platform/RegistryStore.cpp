@@ -417,12 +417,25 @@ std::vector<RegistryStore::SubkeyValues> RegistryStore::ReadSubkeyValues(const Q
                                                                          const QStringList& valueNames) const
 {
     std::vector<SubkeyValues> subkeys;
+    VisitSubkeyValues(keyPath, valueNames, [&subkeys](SubkeyValues& subkey) {
+        subkeys.push_back(std::move(subkey));
+        return true;
+    });
+    return subkeys;
+}
+
+void RegistryStore::VisitSubkeyValues(const QString& keyPath, const QStringList& valueNames,
+                                      const std::function<bool(SubkeyValues&)>& visit) const
+{
     if (!IsOpen())
-        return subkeys;
+        return;
     if (valueNames.isEmpty()) {
-        for (const QString& name : SubkeyNames(keyPath))
-            subkeys.push_back({name, {}});
-        return subkeys;
+        for (const QString& name : SubkeyNames(keyPath)) {
+            SubkeyValues subkey{name, {}};
+            if (!visit(subkey))
+                return;
+        }
+        return;
     }
     // Only the values asked for are fetched, each tagged with its position in the request; the
     // comparisons use the value column's NOCASE collation, as single reads do.
@@ -440,28 +453,33 @@ std::vector<RegistryStore::SubkeyValues> RegistryStore::ReadSubkeyValues(const Q
     Statement statement;
     if (!statement.Prepare(m_db, sql.constData())) {
         qCWarning(lcRegistry) << "cannot read subkey values:" << sqlite3_errmsg(m_db);
-        return subkeys;
+        return;
     }
     Use use(statement);
     use.Bind(1, NormalizePath(keyPath));
     for (qsizetype i = 0; i < valueNames.size(); ++i)
         use.Bind(int(i) + 2, valueNames[i]);
+    // Rows come grouped by subkey: a subkey is complete when the next one begins.
+    std::optional<SubkeyValues> current;
     qint64 currentId = -1;
     while (use.Step() == SQLITE_ROW) {
         const qint64 id = use.Int(0);
         if (id != currentId) {
+            if (current && !visit(*current))
+                return;
             currentId = id;
-            subkeys.push_back(
-                {use.TextFromUtf8(1), std::vector<std::optional<QString>>(size_t(valueNames.size()))});
+            current = SubkeyValues{use.TextFromUtf8(1),
+                                   std::vector<std::optional<QString>>(size_t(valueNames.size()))};
         }
         // A subkey without any of the values comes as one row whose value columns are NULL.
         if (use.IsNull(2))
             continue;
         const qint64 position = use.Int(2);
         if (position >= 0 && position < valueNames.size())
-            subkeys.back().data[size_t(position)] = use.TextFromUtf8(3);
+            current->data[size_t(position)] = use.TextFromUtf8(3);
     }
-    return subkeys;
+    if (current)
+        visit(*current);
 }
 
 bool RegistryStore::Begin()
