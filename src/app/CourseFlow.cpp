@@ -229,6 +229,12 @@ void CourseFlow::StartCourseEntry()
 
 void CourseFlow::OnCourseCommand(int commandId)
 {
+    // The course dialog may have been reached by a Stop from the games or results tab.
+    if (m_main.CurrentView() != View::Typing) {
+        if (MainView* view = m_main.Window())
+            view->SelectTab(Tab::Lessons);
+        m_main.ShowTypingView();
+    }
     switch (commandId) {
     case Command::CourseStart:
         StartCourseEntry();
@@ -237,7 +243,8 @@ void CourseFlow::OnCourseCommand(int commandId)
         m_entry = m_main.Profile().Get(Profile::LastLessonIndex);
         const CourseEntry& entry = CourseTable::At(m_entry);
         m_exerciseKey = entry.Key();
-        SetKeypadExercise(false);
+        // A repeated keypad lesson is typed on the keypad like its first run.
+        SetKeypadExercise(entry.kind == ExerciseKind::KeypadLesson);
         WriteCourseTitles(NextCourseEntry());
         m_main.SetState(SessionState::Preparing, entry.kind);
         break;
@@ -318,7 +325,8 @@ void CourseFlow::StopExercise()
     const int state = m_main.State();
     if (state != SessionState::Paused && state != SessionState::Typing)
         return;
-    if (m_main.CurrentView() != View::Typing)
+    // A typed exercise paused behind the games or results view stops from there as well.
+    if (m_main.CurrentView() == View::Dictation)
         return;
     if (m_main.Kind() == ExerciseKind::SkillTest)
         m_main.Profile().Set(Profile::TakeInitialSkillTest, true);

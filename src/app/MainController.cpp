@@ -391,9 +391,15 @@ void MainController::ShowView(clavora::View view)
         UpdateCommandStates();
         return;
     }
+    // An exercise left behind waits, paused and whole, for the user's return to the typing view.
+    const bool keepExercise = IsBusy();
+    if (m_shownView == clavora::View::Typing && m_state == SessionState::Typing)
+        SetState(SessionState::Paused, -1);
     m_shownView = view;
-    m_course->SetKeypadExercise(false);
-    m_session->ResetDisplay();
+    if (!keepExercise) {
+        m_course->SetKeypadExercise(false);
+        m_session->ResetDisplay();
+    }
     if (m_view)
         m_view->ShowView(view);
     UpdateCommandStates();
@@ -526,10 +532,12 @@ void MainController::OnCommand(int id)
         m_course->StopExercise();
         break;
     case Command::Start:
-        if (m_state == SessionState::Paused)
-            SetState(SessionState::Typing, -1);
-        else if (m_state != SessionState::Typing)
+        if (m_state == SessionState::Paused) {
+            if (m_shownView == clavora::View::Typing)
+                SetState(SessionState::Typing, -1);
+        } else if (m_state != SessionState::Typing) {
             m_course->StartExercise();
+        }
         break;
     case Command::PauseResume:
     case Command::LessonsPause:

@@ -27,6 +27,7 @@
 #include "session/widgets/TypedLineStrip.h"
 #include "settings/SettingsStore.h"
 
+#include <cstdio>
 #include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -322,6 +323,8 @@ void MainWindow::OpenHelp(const QString& topic)
 bool MainWindow::AskQuestion(const QString& title, const QString& text, const QString& acceptText,
                              const QString& cancelText)
 {
+    if (ReportUnattended(title, text))
+        return false;
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, this);
     QPushButton* accept = box.addButton(acceptText, QMessageBox::AcceptRole);
     box.addButton(cancelText, QMessageBox::RejectRole);
@@ -332,16 +335,35 @@ bool MainWindow::AskQuestion(const QString& title, const QString& text, const QS
 
 void MainWindow::ShowInformation(const QString& title, const QString& text)
 {
-    QMessageBox::information(this, title, text);
+    if (!ReportUnattended(title, text))
+        QMessageBox::information(this, title, text);
 }
 
 void MainWindow::ShowError(const QString& title, const QString& text)
 {
-    QMessageBox::critical(this, title, text);
+    if (!ReportUnattended(title, text))
+        QMessageBox::critical(this, title, text);
+}
+
+void MainWindow::ShowWarning(const QString& title, const QString& text)
+{
+    if (!ReportUnattended(title, text))
+        QMessageBox::warning(this, title, text);
+}
+
+bool MainWindow::ReportUnattended(const QString& title, const QString& text)
+{
+    if (!m_unattended)
+        return false;
+    ++m_unattendedProblems;
+    std::fprintf(stderr, "%s: %s\n", qUtf8Printable(title), qUtf8Printable(text));
+    return true;
 }
 
 bool MainWindow::RunStartupWizard()
 {
+    if (ReportUnattended(MainController::ProductTitle, QStringLiteral("The start-up wizard was not shown.")))
+        return false;
     return StartupWizard::Run(
         m_controller.Profile(), [this](const QString& topic) { OpenHelp(topic); }, this);
 }
@@ -355,7 +377,10 @@ void MainWindow::RunWithProgress(const QString& title, const std::function<void(
 {
     ProgressWindow progress(m_controller.Time(), title, false, this);
     work(progress);
-    progress.Finish();
+    if (!progress.Errors().isEmpty() && ReportUnattended(title, progress.ErrorMessage()))
+        progress.hide();
+    else
+        progress.Finish();
 }
 
 void MainWindow::Repaint(session::Panels panels)

@@ -77,6 +77,12 @@ public:
 
     void BringToFront();
 
+    // Unattended (a diagnostic run): nothing waits for a person. Messages go to standard error,
+    // questions and the start-up wizard are answered with Cancel, and each counts as a problem.
+    void SetUnattended(bool unattended) { m_unattended = unattended; }
+    int UnattendedProblems() const { return m_unattendedProblems; }
+    void ShowWarning(const QString& title, const QString& text);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -90,6 +96,8 @@ private:
     GuidePanel* GuidePanelOf(session::Guide guide) const;
     QTimer& DemonstrationTimerOf(session::Guide guide);
     void StepGuideDemonstration(session::Guide guide);
+    // When unattended, writes the message to standard error and returns true.
+    bool ReportUnattended(const QString& title, const QString& text);
 
     MainController& m_controller;
     TabbedToolbar* m_toolbar = nullptr;
@@ -110,6 +118,8 @@ private:
     QHash<int, QAction*> m_actions;
     std::unique_ptr<ImportView> m_importView;
     std::unique_ptr<OptionsDialogs> m_optionsDialogs;
+    bool m_unattended = false;
+    int m_unattendedProblems = 0;
 };
 
 } // namespace clavora

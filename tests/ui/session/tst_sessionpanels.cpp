@@ -406,6 +406,25 @@ private slots:
         QCOMPARE(image.pixel(90, 50), background);
         QVERIFY(CountLit(image, QRect(40, 20, 29, 29)) > 29 * 29 / 2);
     }
+
+    void charactersBeyondSixteenBits_areDrawn()
+    {
+        // A character outside the 16-bit range takes two cells, as it takes two typed units.
+        const QString wide = QString::fromUcs4(U"\U0001F600");
+        test::Exercise exercise(u"MM"_s + wide + u"MM"_s, u"MM"_s);
+        exercise.typed.AcceptKey(0, wide);
+        TargetPanel panel(exercise.target, exercise.typed);
+        panel.resize(800, 200);
+        TypedLineStrip strip(exercise.target, exercise.typed);
+        strip.resize(600, 26);
+        const int cw = panel.Font().cellWidth;
+        const int lh = panel.Font().lineHeight;
+        auto drawn = [&](const QImage& image, QRect cells) {
+            return cells.width() * cells.height() - CountInk(image, cells, Ink::White);
+        };
+        QVERIFY(drawn(Paint(panel), QRect(400 - 357 + 2 * cw, 100, 2 * cw, lh)) > 5);
+        QVERIFY(drawn(Paint(strip), QRect(15 + 2 * cw, 2, 2 * cw, 20)) > 5);
+    }
 };
 
 QTEST_MAIN(SessionPanelsTest)

@@ -244,6 +244,26 @@ private slots:
         QCOMPARE(f.Course().CurrentEntry(), 4);
         QVERIFY(f.Profile().Get(Profile::PracticeKey).isEmpty());
     }
+
+    void repeatedLesson_usesTheGuideOfItsKind_data()
+    {
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<bool>("keypad");
+        QTest::addRow("keypad lesson") << 26 << true;
+        QTest::addRow("keyboard lesson") << 6 << false;
+    }
+
+    void repeatedLesson_usesTheGuideOfItsKind()
+    {
+        QFETCH(int, entry);
+        QFETCH(bool, keypad);
+        CourseFixture f;
+        f.Profile().Set(Profile::LastLessonIndex, entry);
+        f.view.keypad_ = !keypad;
+        f.controller->OnCommand(Command::CourseRepeat);
+        QCOMPARE(f.Course().CurrentEntry(), entry);
+        QCOMPARE(f.view.keypad_, keypad);
+    }
 };
 
 QTEST_GUILESS_MAIN(CourseSelectionTest)

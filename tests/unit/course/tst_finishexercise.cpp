@@ -284,6 +284,46 @@ private slots:
         // The event player comes into being with the first sound asked of it.
         QCOMPARE(f.controller->Sounds().EventPlayer() != nullptr, playAwardSounds);
     }
+
+    // Leaving the typing view during a speed test pauses it: the text, the typed characters and
+    // the clock wait for the user's return, F9 does not resume it unseen, and Stop still works.
+    void leavingTheTypingViewWhileBusy_pausesTheExercise_data()
+    {
+        QTest::addColumn<int>("leave");
+        QTest::addColumn<bool>("stopThere");
+        QTest::addRow("games tab, back") << int(Command::TabGames) << false;
+        QTest::addRow("games menu, back") << int(Command::MenuFlurrix) << false;
+        QTest::addRow("results tab, back") << int(Command::TabResults) << false;
+        QTest::addRow("results tab, stop") << int(Command::TabResults) << true;
+    }
+
+    void leavingTheTypingViewWhileBusy_pausesTheExercise()
+    {
+        QFETCH(int, leave);
+        QFETCH(bool, stopThere);
+        CourseFixture f;
+        f.view.SelectTab(Tab::Tests);
+        f.controller->OnCommand(Command::Start);
+        f.TypeExercise(SlowMs, 0, 10);
+        const QString text = f.controller->Session().Target().Text();
+        f.controller->OnCommand(leave);
+        QCOMPARE(f.controller->State(), int(SessionState::Paused));
+        f.controller->OnCommand(Command::Start);
+        QCOMPARE(f.controller->State(), int(SessionState::Paused));
+        if (stopThere) {
+            f.controller->OnCommand(Command::Stop);
+            QCOMPARE(f.controller->State(), int(SessionState::Idle));
+            return;
+        }
+        f.controller->OnCommand(Command::TabTests);
+        QCOMPARE(f.controller->Session().Target().Text(), text);
+        f.controller->OnCommand(Command::PauseResume);
+        QCOMPARE(f.controller->State(), int(SessionState::Typing));
+        f.controller->Session().OnLimitTimer();
+        const QList<ResultRecord> records = f.Results().ReadRecords(ExerciseKind::SpeedTestAlt);
+        QCOMPARE(records.size(), 1);
+        QCOMPARE(records[0].Text(RecordValue::NumCharacters), u"10"_s);
+    }
 };
 
 QTEST_GUILESS_MAIN(FinishExerciseTest)

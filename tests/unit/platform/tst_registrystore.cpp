@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sqlite3.h>
 #include <unistd.h>
 
 using namespace clavora;
@@ -292,6 +293,41 @@ private slots:
                  size_t(1));
         store.Close();
         QVERIFY(store.ReadSubkeyValues(Folder, {u"WPMNet"_s}).empty());
+    }
+
+    // A store with the documented tables but no schema version, as a backup tool or a script
+    // leaves it, is taken as it is, every value kept.
+    void unversionedStore_isAdoptedWithItsValues_data()
+    {
+        QTest::addColumn<QByteArray>("sql");
+        QTest::addRow("restored backup") << QByteArray("PRAGMA user_version=0");
+        QTest::addRow("without its root key")
+            << QByteArray("DELETE FROM registry_keys WHERE path = ''; PRAGMA user_version=0");
+    }
+
+    void unversionedStore_isAdoptedWithItsValues()
+    {
+        QFETCH(QByteArray, sql);
+        {
+            RegistryStore own;
+            QCOMPARE(own.Open(Path()), RegistryStore::OpenResult::Opened);
+            QVERIFY(own.WriteValue(QStringLiteral("Settings"), QStringLiteral("CurrentUser"),
+                                   QStringLiteral("Ann")));
+        }
+        sqlite3* db = nullptr;
+        QCOMPARE(sqlite3_open(QFile::encodeName(Path()).constData(), &db), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(db);
+
+        RegistryStore store;
+        QCOMPARE(store.Open(Path()), RegistryStore::OpenResult::Opened);
+        QCOMPARE(store.ReadValue(QStringLiteral("Settings"), QStringLiteral("CurrentUser")),
+                 QStringLiteral("Ann"));
+        QVERIFY(store.WriteValue(QStringLiteral("Users\\Ann"), QStringLiteral("Type"), QStringLiteral("4")));
+        QVERIFY(!store.DeleteKey(QString()));
+        store.Close();
+        QCOMPARE(store.Open(Path()), RegistryStore::OpenResult::Opened);
+        QCOMPARE(store.ReadValue(QStringLiteral("Users\\Ann"), QStringLiteral("Type")), QStringLiteral("4"));
     }
 };
 

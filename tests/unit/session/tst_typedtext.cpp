@@ -69,6 +69,8 @@ private slots:
             << u"abc"_s << u"\b\b"_s << false << false << QString() << 0 << 0 << 0 << true;
         QTest::addRow("wrong key stays red after typing on")
             << u"abcd"_s << u"xbc"_s << false << false << u"xbc"_s << 1 << 0 << 0 << true;
+        QTest::addRow("backspace after a typed line feed removes only it")
+            << u"abc"_s << u"a\n\b"_s << false << false << u"a"_s << 1 << 1 << 0 << true;
     }
 
     void acceptKey_followsTypingRules()

@@ -207,13 +207,38 @@ private slots:
         QVERIFY(m_settings->UserExists(QStringLiteral("DAN")));
     }
 
-    void noCurrentUser_readsDefaults()
+    // Without a usable current user no profile key is addressed: not "Users" itself, not a
+    // user "Results" made of the results path, not a key inside another user's profile.
+    void unusableCurrentUser_readsDefaultsAndWritesNothing_data()
     {
-        m_settings->DeleteValue(QStringLiteral("Settings"), QStringLiteral("CurrentUser"));
-        QCOMPARE(m_settings->CurrentUserKey(), QStringLiteral("Users\\"));
+        QTest::addColumn<QString>("current");
+        QTest::addRow("missing") << QString();
+        QTest::addRow("empty") << QStringLiteral("");
+        QTest::addRow("nested in a user") << QStringLiteral("Ann\\Results");
+    }
+
+    void unusableCurrentUser_readsDefaultsAndWritesNothing()
+    {
+        QFETCH(QString, current);
+        QVERIFY(m_settings->CreateUser(QStringLiteral("Ann"), 4));
         UserProfile profile(*m_settings);
+        profile.Set(Profile::GoalWPM, 30);
+        if (current.isNull())
+            m_settings->DeleteValue(QStringLiteral("Settings"), QStringLiteral("CurrentUser"));
+        else
+            m_settings->SelectUser(current);
+
         QCOMPARE(profile.FontSize(), 20);
         QCOMPARE(profile.Get(Profile::Type), 0);
+        QVERIFY(!profile.Set(Profile::LastExercise, QStringLiteral("Lesson 1")));
+        QVERIFY(!profile.Set(Profile::GoalWPM, 50));
+        QVERIFY(!m_settings->WriteKindInt(2, QStringLiteral("Count"), 1));
+        QVERIFY(profile.Get(Profile::LastExercise).isEmpty());
+        QCOMPARE(m_settings->UserNames(), QStringList{QStringLiteral("Ann")});
+        QVERIFY(!m_settings->DeleteUser(current));
+        m_settings->SelectUser(QStringLiteral("Ann"));
+        QCOMPARE(profile.Get(Profile::GoalWPM), 30);
+        QVERIFY(profile.Get(Profile::LastExercise).isEmpty());
     }
 };
 
