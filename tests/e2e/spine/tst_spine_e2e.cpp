@@ -60,7 +60,7 @@ private slots:
         environment.insert(QStringLiteral("XDG_DATA_HOME"), data.path());
         environment.insert(QStringLiteral("XDG_CACHE_HOME"), data.path() + QStringLiteral("/cache"));
         tutor.setProcessEnvironment(environment);
-        tutor.start(Program, {QStringLiteral("--quit-after-load")});
+        tutor.start(DesktopSession::Program, {QStringLiteral("--quit-after-load")});
         const bool finished = tutor.waitForFinished(60000);
         if (!finished) {
             tutor.kill();
