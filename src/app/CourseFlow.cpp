@@ -3,17 +3,18 @@
 #include "app/CommandIds.h"
 #include "app/CourseRules.h"
 #include "app/CourseTable.h"
+#include "app/DictationController.h"
 #include "app/ExerciseFinisher.h"
 #include "app/LessonSelection.h"
 #include "app/MainController.h"
 #include "app/PracticeSelection.h"
-#include "settings/SettingsStore.h"
 #include "app/SpeedTestOptions.h"
 #include "content/ExerciseCatalogue.h"
 #include "platform/Clock.h"
 #include "progress/LessonProgress.h"
 #include "progress/ResultsStore.h"
 #include "session/TypingSession.h"
+#include "settings/SettingsStore.h"
 
 namespace clavora {
 
@@ -168,8 +169,9 @@ void CourseFlow::StartExercise()
             m_main.PostCommand(Command::CourseStart);
         break;
     case Tab::Practice:
-        // Dictations start from their own view once it exists; the typing view runs a practice.
-        if (!m_main.IsDictationViewShown())
+        if (m_main.IsDictationViewShown())
+            m_main.Dictation().Start();
+        else
             StartRandomPractice();
         break;
     case Tab::Tests:
@@ -313,6 +315,10 @@ void CourseFlow::LoadExercise()
 
 void CourseFlow::StopExercise()
 {
+    if (m_main.IsDictationViewShown()) {
+        m_main.Dictation().Stop();
+        return;
+    }
     const int state = m_main.State();
     if (state != SessionState::Paused && state != SessionState::Typing)
         return;
