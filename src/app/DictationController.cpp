@@ -39,6 +39,10 @@ void DictationController::Select()
     Main().UpdateCommandStates();
     if (!loaded)
         return;
+    // Start, Pause and Stop reach the dictation only from the Practice tab; on another tab F9
+    // would start an exercise in the hidden typing view.
+    if (MainView* view = Main().Window())
+        view->SelectTab(Tab::Practice);
     Main().ShowDictationView();
     if (Main().Kind() != ExerciseKind::Dictation)
         Main().SetState(SessionState::Idle, ExerciseKind::Dictation);

@@ -2,9 +2,10 @@
 
 #include "app/CommandStateRules.h"
 #include "app/CommandTables.h"
+#include "app/DictationController.h"
 #include "app/MainController.h"
-#include "settings/SettingsStore.h"
 #include "app/widgets/TypingView.h"
+#include "audio/widgets/DictationView.h"
 #include "dialogs/ExerciseFinishedDialog.h"
 #include "dialogs/LessonSelectionDialog.h"
 #include "dialogs/PracticeSelectionDialog.h"
@@ -20,6 +21,7 @@
 #include "session/widgets/KeypadGuidePanel.h"
 #include "session/widgets/TargetPanel.h"
 #include "session/widgets/TypedLineStrip.h"
+#include "settings/SettingsStore.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -172,10 +174,12 @@ void MainWindow::BuildViews()
     m_typingView->SetKeyHandler([this](int virtualKey, const QString& text) {
         return m_controller.HandleTypingKey(virtualKey, text);
     });
-    m_dictationView = new QWidget(m_views);
+    m_dictationView = new DictationView(m_controller.Time(), m_views);
+    m_controller.Dictation().AttachView(*m_dictationView);
     m_gamesView = new QWidget(m_views);
     m_resultsView = new QWidget(m_views);
-    for (QWidget* view : {static_cast<QWidget*>(m_typingView), m_dictationView, m_gamesView, m_resultsView})
+    for (QWidget* view : {static_cast<QWidget*>(m_typingView), static_cast<QWidget*>(m_dictationView),
+                          m_gamesView, m_resultsView})
         m_views->addWidget(view);
     setCentralWidget(central);
 }
@@ -247,6 +251,8 @@ void MainWindow::ShowView(View view)
     m_views->setCurrentWidget(target);
     if (view == View::Typing)
         m_typingView->setFocus();
+    else if (view == View::Dictation)
+        m_dictationView->FocusTyping();
 }
 
 void MainWindow::SetWindowTitle(const QString& title)
@@ -360,6 +366,7 @@ void MainWindow::SetFontSize(int storedFontSize)
     m_targetPanel->SetFontSize(storedFontSize);
     m_typedLine->SetFontSize(storedFontSize);
     m_typingView->SetFontSize(storedFontSize == 0 ? 20 : storedFontSize);
+    m_dictationView->SetFontSize(storedFontSize);
 }
 
 void MainWindow::ShowFinishedNotice()

@@ -15,6 +15,7 @@ namespace clavora {
 
 class MainController;
 class ClockPanel;
+class DictationView;
 class GuidePanel;
 class KeyboardGuidePanel;
 class KeypadGuidePanel;
@@ -66,6 +67,7 @@ public:
 
     TabbedToolbar* Toolbar() const { return m_toolbar; }
     TypingView* Typing() const { return m_typingView; }
+    DictationView* Dictation() const { return m_dictationView; }
     QAction* ActionFor(int commandId) const { return m_actions.value(commandId, nullptr); }
     HelpWindow* Help() const;
 
@@ -89,7 +91,7 @@ private:
     TabbedToolbar* m_toolbar = nullptr;
     QStackedWidget* m_views = nullptr;
     TypingView* m_typingView = nullptr;
-    QWidget* m_dictationView = nullptr;
+    DictationView* m_dictationView = nullptr;
     QWidget* m_gamesView = nullptr;
     QWidget* m_resultsView = nullptr;
     QPointer<HelpWindow> m_help;
