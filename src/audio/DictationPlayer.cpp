@@ -42,9 +42,8 @@ QString DictationPlayer::BuiltInFolder()
     return KnownFolders::CommonDataFolder() + QStringLiteral("/Dictations");
 }
 
-DictationPlayer::DictationPlayer(const ExerciseCatalogue& catalogue, SettingsStore& settings,
-                                 OutputFactory makeOutput)
-    : m_catalogue(catalogue), m_settings(settings), m_makeOutput(std::move(makeOutput)),
+DictationPlayer::DictationPlayer(const ExerciseCatalogue& catalogue, SettingsStore& settings)
+    : m_catalogue(catalogue), m_settings(settings),
       m_comparison([&catalogue](int number) { return catalogue.LoadTextResource(number); })
 {}
 

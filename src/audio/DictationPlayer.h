@@ -36,9 +36,7 @@ public:
     // The folder of downloaded built-in dictations, shared by every user of the machine.
     static QString BuiltInFolder();
 
-    // Without a factory the player plays through the desktop's audio.
-    DictationPlayer(const ExerciseCatalogue& catalogue, SettingsStore& settings,
-                    OutputFactory makeOutput = {});
+    DictationPlayer(const ExerciseCatalogue& catalogue, SettingsStore& settings);
     ~DictationPlayer() override;
     DictationPlayer(const DictationPlayer&) = delete;
     DictationPlayer& operator=(const DictationPlayer&) = delete;
@@ -47,6 +45,8 @@ public:
     // Told when the playback has stopped (its end or Stop), before the comparison is offered.
     void SetStoppedHandler(std::function<void()> handler) { m_onStopped = std::move(handler); }
     void SetStallTimeoutMs(int milliseconds) { m_stallTimeoutMs = milliseconds; }
+    // Without a factory the player plays through the desktop's audio; set before the first Start.
+    void SetOutputFactory(OutputFactory makeOutput) { m_makeOutput = std::move(makeOutput); }
 
     QList<DictationRow> Rows() const;
     // Runs the selection and fetches a built-in dictation that is not on disk yet. True when a

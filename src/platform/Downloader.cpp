@@ -124,6 +124,7 @@ Downloader::Outcome Downloader::Fetch(const QUrl& url, const QString& targetPath
     stall.stop();
     if (transfer.Error().isEmpty()) {
         transfer.OnReadyRead(); // whatever came with the last notice
+        askProgress();          // the whole file, and a last chance to cancel before it is kept
         if (reply->error() != QNetworkReply::NoError)
             transfer.Fail(reply->errorString());
     }
