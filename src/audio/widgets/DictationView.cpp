@@ -44,6 +44,7 @@ DictationView::DictationView(const Clock& clock, QWidget* parent)
         box->setFrameShape(QFrame::StyledPanel);
         box->setFrameShadow(QFrame::Sunken);
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         box->setTabChangesFocus(false);
     }
     m_typing->setPlaceholderText(QStringLiteral("[Start typing here]"));
