@@ -8,6 +8,7 @@
 #include "MemoryAudioOut.h"
 #include "platform/Downloader.h"
 #include "platform/RegistryStore.h"
+#include "QtBenchmarkMain.h"
 #include "settings/SettingsStore.h"
 
 #include <benchmark/benchmark.h>
@@ -81,11 +82,4 @@ BENCHMARK(BM_Download500KB)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+CLAVORA_QT_BENCHMARK_MAIN()
