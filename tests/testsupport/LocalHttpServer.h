@@ -2,15 +2,13 @@
 
 #include <QHash>
 #include <QHostAddress>
-#include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QTimer>
 
 namespace clavora::test {
 
-// A tiny HTTP/1.0 server on 127.0.0.1 for tests: each path answers with a status and a body,
-// optionally sent slowly, or stalling after a number of bytes (the connection stays open).
+// A tiny HTTP/1.0 server on 127.0.0.1 for tests: each path answers with a status and a body, or
+// goes silent after part of it (the connection stays open). Unknown paths answer 404.
 class LocalHttpServer final : public QObject
 {
 public:
@@ -19,7 +17,6 @@ public:
         int status = 200;
         QByteArray body;
         qint64 stallAfter = -1;     // bytes of the body sent before going silent; -1 sends all
-        qint64 bytesPerTick = -1;   // sent every 10 ms; -1 sends at once
         qint64 declaredLength = -1; // Content-Length when it should differ from the body
     };
 
@@ -38,7 +35,7 @@ public:
     QString BaseUrl() const { return QStringLiteral("http://127.0.0.1:%1").arg(m_server.serverPort()); }
     int Requests() const { return m_requests; }
 
-    // A port on which nothing listens: the next connection is refused.
+    // A port on which nothing listens: a connection to it is refused.
     static quint16 ClosedPort()
     {
         QTcpServer probe;
@@ -49,36 +46,22 @@ public:
 private:
     void OnRequest(QTcpSocket* socket)
     {
-        m_request[socket] += socket->readAll();
-        const QByteArray& request = m_request[socket];
+        QByteArray& request = m_request[socket];
+        request += socket->readAll();
         if (!request.contains("\r\n\r\n"))
             return;
         ++m_requests;
         const QString path = QString::fromLatin1(request.split(' ').value(1));
-        const Answer answer = m_answers.value(path, Answer{404, QByteArrayLiteral("<html>Not Found</html>")});
+        const Answer answer = m_answers.value(path, Answer{404, "<html>Not Found</html>"});
         const qint64 length = answer.declaredLength >= 0 ? answer.declaredLength : answer.body.size();
         socket->write("HTTP/1.0 " + QByteArray::number(answer.status) +
-                      " Status\r\nContent-Type: audio/mpeg\r\n" +
-                      "Content-Length: " + QByteArray::number(length) + "\r\n\r\n");
-        const QByteArray body = answer.stallAfter >= 0 ? answer.body.left(answer.stallAfter) : answer.body;
-        if (answer.bytesPerTick <= 0) {
-            socket->write(body);
-            if (answer.stallAfter < 0)
-                socket->disconnectFromHost();
+                      " Status\r\nContent-Length: " + QByteArray::number(length) + "\r\n\r\n");
+        if (answer.stallAfter >= 0) {
+            socket->write(answer.body.left(answer.stallAfter));
             return;
         }
-        auto* timer = new QTimer(socket);
-        auto sent = std::make_shared<qint64>(0);
-        connect(timer, &QTimer::timeout, socket, [=] {
-            socket->write(body.mid(*sent, answer.bytesPerTick));
-            *sent += answer.bytesPerTick;
-            if (*sent >= body.size()) {
-                timer->stop();
-                if (answer.stallAfter < 0)
-                    socket->disconnectFromHost();
-            }
-        });
-        timer->start(10);
+        socket->write(answer.body);
+        socket->disconnectFromHost();
     }
 
     QTcpServer m_server;

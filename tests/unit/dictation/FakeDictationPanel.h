@@ -3,7 +3,6 @@
 #include "audio/DictationPanelView.h"
 #include "content/ProgressReporter.h"
 
-#include <deque>
 #include <QStringList>
 
 namespace clavora::test {
@@ -12,33 +11,28 @@ namespace clavora::test {
 class FakeDictationPanel final : public DictationPanelView
 {
 public:
-    // Cancels when asked for the cancelCheck-th time (never when negative).
-    class Progress final : public ProgressReporter
+    // Cancels once asked more than cancelAfter_ times (never when negative).
+    struct Progress final : ProgressReporter
     {
-    public:
-        Progress(FakeDictationPanel& panel) : m_panel(panel) {}
-        bool IsCancelled() override { return m_panel.cancelAfter_ >= 0 && ++m_checks > m_panel.cancelAfter_; }
-        void SetStatus(const QString& text) override { m_panel.progressStatus_ = text; }
+        explicit Progress(FakeDictationPanel& owner) : panel(owner) {}
+        bool IsCancelled() override { return panel.cancelAfter_ >= 0 && ++checks > panel.cancelAfter_; }
+        void SetStatus(const QString& text) override { panel.progressStatus_ = text; }
         void SetFraction(double) override {}
         void ReportError(const QString&) override {}
-
-    private:
-        FakeDictationPanel& m_panel;
-        int m_checks = 0;
+        FakeDictationPanel& panel;
+        int checks = 0;
     };
 
     std::optional<qsizetype> RunSelection(const QList<DictationRow>& rows) override
     {
         rows_ = rows;
-        for (qsizetype i = 0; i < rows.size(); ++i) {
-            if (rows[i].key == choose_)
-                return i;
-        }
-        return std::nullopt;
+        const auto chosen =
+            std::find_if(rows.cbegin(), rows.cend(), [this](auto& row) { return row.key == choose_; });
+        return chosen == rows.cend() ? std::nullopt : std::optional<qsizetype>(chosen - rows.cbegin());
     }
-    std::unique_ptr<ProgressReporter> OpenDownloadProgress(const QString& title) override
+    std::unique_ptr<ProgressReporter> OpenDownloadProgress(const QString&) override
     {
-        progressTitles_.append(title);
+        ++downloads_;
         return std::make_unique<Progress>(*this);
     }
     void ShowMessage(MessageIcon, const QString& caption, const QString& text) override
@@ -51,24 +45,22 @@ public:
         dontAskAgain = tickDontAsk_;
         return answerCompare_;
     }
-    void ClearTyping() override { typing_.clear(); }
+    void ClearTyping() override {}
     void SetTranscription(const QString& text) override { transcription_ = text; }
     void LayOut(bool shown) override { transcriptionShown_ = shown; }
-    void FocusTyping() override { ++focusCalls_; }
+    void FocusTyping() override {}
 
     QString choose_;
     int cancelAfter_ = -1;
     bool answerCompare_ = true;
     bool tickDontAsk_ = false;
     QList<DictationRow> rows_;
-    QStringList progressTitles_;
+    int downloads_ = 0;
     QString progressStatus_;
     QStringList messages_;
     int questions_ = 0;
-    QString typing_ = QStringLiteral("typed before");
     QString transcription_;
     bool transcriptionShown_ = false;
-    int focusCalls_ = 0;
 };
 
 } // namespace clavora::test
