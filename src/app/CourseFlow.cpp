@@ -3,6 +3,7 @@
 #include "app/CommandIds.h"
 #include "app/CourseRules.h"
 #include "app/CourseTable.h"
+#include "app/DictationController.h"
 #include "app/ExerciseFinisher.h"
 #include "app/ImportController.h"
 #include "app/LessonSelection.h"
@@ -170,8 +171,9 @@ void CourseFlow::StartExercise()
             m_main.PostCommand(Command::CourseStart);
         break;
     case Tab::Practice:
-        // Dictations start from their own view once it exists; the typing view runs a practice.
-        if (!m_main.IsDictationViewShown())
+        if (m_main.IsDictationViewShown())
+            m_main.Dictation().Start();
+        else
             StartRandomPractice();
         break;
     case Tab::Tests:
@@ -322,6 +324,10 @@ void CourseFlow::LoadExercise()
 
 void CourseFlow::StopExercise()
 {
+    if (m_main.IsDictationViewShown()) {
+        m_main.Dictation().Stop();
+        return;
+    }
     const int state = m_main.State();
     if (state != SessionState::Paused && state != SessionState::Typing)
         return;

@@ -6,7 +6,9 @@
 #include "app/MainController.h"
 #include "app/StartHint.h"
 #include "app/OptionsController.h"
+#include "app/DictationController.h"
 #include "app/widgets/TypingView.h"
+#include "audio/widgets/DictationView.h"
 #include "dialogs/ExerciseFinishedDialog.h"
 #include "dialogs/ImportDialog.h"
 #include "dialogs/LessonSelectionDialog.h"
@@ -190,10 +192,12 @@ void MainWindow::BuildViews()
     m_typingView->SetKeyHandler([this](int virtualKey, const QString& text) {
         return m_controller.HandleTypingKey(virtualKey, text);
     });
-    m_dictationView = new QWidget(m_views);
+    m_dictationView = new DictationView(m_controller.Time(), m_views);
+    m_controller.Dictation().AttachView(*m_dictationView);
     m_gamesView = new QWidget(m_views);
     m_resultsView = new QWidget(m_views);
-    for (QWidget* view : {static_cast<QWidget*>(m_typingView), m_dictationView, m_gamesView, m_resultsView})
+    for (QWidget* view : {static_cast<QWidget*>(m_typingView), static_cast<QWidget*>(m_dictationView),
+                          m_gamesView, m_resultsView})
         m_views->addWidget(view);
     setCentralWidget(central);
 }
@@ -265,6 +269,8 @@ void MainWindow::ShowView(View view)
     m_views->setCurrentWidget(target);
     if (view == View::Typing)
         m_typingView->setFocus();
+    else if (view == View::Dictation)
+        m_dictationView->FocusTyping();
 }
 
 void MainWindow::SetWindowTitle(const QString& title)
@@ -403,6 +409,7 @@ void MainWindow::SetFontSize(int storedFontSize)
     m_typedLine->SetFontSize(storedFontSize);
     m_startHint->SetFontSize(storedFontSize);
     m_typingView->SetFontSize(storedFontSize == 0 ? 20 : storedFontSize);
+    m_dictationView->SetFontSize(storedFontSize);
 }
 
 void MainWindow::ShowStartHint(const StartHint& hint)

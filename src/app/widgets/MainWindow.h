@@ -18,6 +18,7 @@ class ImportView;
 class MainController;
 class ClockPanel;
 class OptionsDialogs;
+class DictationView;
 class GuidePanel;
 class KeyboardGuidePanel;
 class KeypadGuidePanel;
@@ -72,6 +73,7 @@ public:
     TabbedToolbar* Toolbar() const { return m_toolbar; }
     TypingView* Typing() const { return m_typingView; }
     StartHintPanel* StartHintArea() const { return m_startHint; }
+    DictationView* Dictation() const { return m_dictationView; }
     QAction* ActionFor(int commandId) const { return m_actions.value(commandId, nullptr); }
     HelpWindow* Help() const;
 
@@ -103,7 +105,7 @@ private:
     TabbedToolbar* m_toolbar = nullptr;
     QStackedWidget* m_views = nullptr;
     TypingView* m_typingView = nullptr;
-    QWidget* m_dictationView = nullptr;
+    DictationView* m_dictationView = nullptr;
     QWidget* m_gamesView = nullptr;
     QWidget* m_resultsView = nullptr;
     QPointer<HelpWindow> m_help;
