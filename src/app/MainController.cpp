@@ -544,7 +544,9 @@ void MainController::OnCommand(int id)
         break;
     case Command::Start:
         if (m_state == SessionState::Paused) {
-            if (m_shownView == clavora::View::Typing)
+            // Only the view that holds the paused exercise resumes it.
+            const bool dictation = m_kind == ExerciseKind::Dictation;
+            if (m_shownView == (dictation ? clavora::View::Dictation : clavora::View::Typing))
                 SetState(SessionState::Typing, -1);
         } else if (m_state != SessionState::Typing) {
             m_course->StartExercise();
