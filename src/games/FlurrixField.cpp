@@ -159,6 +159,8 @@ void FlurrixField::Update(SceneHost& host)
         EndForLackOfWords();
     else if (m_health <= 0)
         SetState(GameState::GameOver);
+    // A game that ended in this frame must start afresh on the next key, even before a frame.
+    m_previousState = State();
 }
 
 void FlurrixField::CompleteWord(FallingWord* word, double now)
@@ -247,13 +249,19 @@ bool FlurrixField::TrySpawn()
         kind = (Rand() >> 13) + 1;
     const int picture = Rand() < (RandomGenerator::Max + 1) / 2 ? FallingWord::SnowflakePicture
                                                                 : FallingWord::OtherSnowflakePicture;
+    InsertWord(text, kind, picture);
+    ++m_spawnedThisGame;
+    return true;
+}
+
+FallingWord* FlurrixField::InsertWord(const QString& text, int kind, int picture)
+{
     const QString shown = text.left(MaxWordLength);
-    const QSizeF size = m_host->Measurer().TextSize(FallingWord::Font(), shown);
+    const QSizeF size = m_host ? m_host->Measurer().TextSize(FallingWord::Font(), shown) : QSizeF();
     auto word = std::make_unique<FallingWord>(shown, kind, picture, size);
     word->SetState(State());
     m_words.insert(m_words.begin(), std::move(word));
-    ++m_spawnedThisGame;
-    return true;
+    return m_words.front().get();
 }
 
 bool FlurrixField::CanDrawAnyWord() const

@@ -59,6 +59,9 @@ public:
     void DropBomb();
     // Starts a new game's values (also used when a game break ends).
     void ResetGame();
+    // Puts a word at the head of the field as a spawn does (measured, not yet placed).
+    FallingWord* InsertWord(const QString& text, int kind, int picture = FallingWord::SnowflakePicture);
+
     // Test hooks: set the level or health as a long game would have.
     void SetLevel(int level) { m_level = level; }
     void SetHealth(int health) { m_health = health; }
