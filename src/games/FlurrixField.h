@@ -96,7 +96,8 @@ private:
     int m_score = 0;
     int m_highScore = 0;
     FlurrixRules::Wave m_wave;
-    double m_lastSpawnTime = 0.0;
+    // The clock counts from the program's start: "never" lets the first game's first word come at once.
+    double m_lastSpawnTime = -1e12;
     double m_pauseStart = 0.0;
     double m_pausedTime = 0.0;
     GameState m_previousState = GameState::Menu;

@@ -1,12 +1,12 @@
 // The course in the real program: the skill test and two lessons typed through the X keyboard,
 // then the stored results read back from the settings database.
 #include "DesktopSession.h"
+#include "RegistryReader.h"
 
 #include <QElapsedTimer>
 #include <QFile>
 #include <QHash>
 #include <QTest>
-#include <sqlite3.h>
 
 using clavora::test::DesktopSession;
 
@@ -18,31 +18,10 @@ const QString NavigationTitle = QStringLiteral("Clavora Course Navigation");
 constexpr int SkillTestMs = 30000;
 constexpr int KeyDelayMs = 40;
 
-// Every value of every key whose path starts with the prefix, by key path and value name.
-using Values = QHash<QString, QHash<QString, QString>>;
+using Values = clavora::test::RegistryValues;
 Values ReadKeys(const QString& dataFolder, const QString& pathPrefix)
 {
-    Values values;
-    sqlite3* db = nullptr;
-    const QByteArray file = (dataFolder + QStringLiteral("/registry.sqlite")).toUtf8();
-    if (sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
-        sqlite3_stmt* stmt = nullptr;
-        sqlite3_prepare_v2(db,
-                           "SELECT k.path, v.name, v.data FROM registry_keys k "
-                           "JOIN registry_values v ON v.key_id = k.id WHERE k.path LIKE ?1 || '%'",
-                           -1, &stmt, nullptr);
-        const QByteArray prefix = pathPrefix.toUtf8();
-        sqlite3_bind_text(stmt, 1, prefix.constData(), -1, SQLITE_TRANSIENT);
-        while (sqlite3_step(stmt) == SQLITE_ROW) {
-            const auto text = [stmt](int column) {
-                return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, column)));
-            };
-            values[text(0)].insert(text(1), text(2));
-        }
-        sqlite3_finalize(stmt);
-    }
-    sqlite3_close(db);
-    return values;
+    return clavora::test::ReadRegistryKeys(dataFolder, pathPrefix);
 }
 
 QString ProfileValue(const QString& dataFolder, const QString& user, const QString& name)
