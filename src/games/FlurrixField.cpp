@@ -317,12 +317,14 @@ void FlurrixField::EndGame(GameState state)
 void FlurrixField::EndForLackOfWords()
 {
     const LengthRange range = LengthRangeForLevel(m_level);
-    m_notice = QStringLiteral("No words are available for level %1: the word lists hold no word of %2 to %3 "
-                              "letters made only of the letters you have learned so far (\"%4\").")
-                   .arg(m_level)
-                   .arg(range.shortest)
-                   .arg(range.longest)
-                   .arg(LetterSet(m_letterSet));
+    const QString lengths = range.shortest == range.longest
+                                ? QString::number(range.shortest)
+                                : QStringLiteral("%1 to %2").arg(range.shortest).arg(range.longest);
+    m_notice =
+        QStringLiteral("No words are available for level %1: the word lists hold no word of %2 letters "
+                       "made only of the letters you have learned so far (\"%3\").")
+            .arg(m_level)
+            .arg(lengths, LetterSet(m_letterSet));
     qCWarning(lcGames) << m_notice << "Word lists:" << m_environment.WordListFolder();
     // A game that never showed a word is no game: nothing is stored for it.
     if (m_spawnedThisGame == 0)

@@ -82,6 +82,11 @@ void ScenePainter::DrawButton(QPainter& painter, const SceneButton& button, bool
         painter.drawText(QRectF(button.X() - 200, button.Y() - height - CaptionGap, 400, height),
                          Qt::AlignHCenter | Qt::AlignBottom, button.Caption());
     }
+    // A soft shadow keeps the light end of a pulsing text readable on a pale backdrop.
+    painter.setFont(Font(button.Font()));
+    painter.setPen(QColor(10, 50, 30, 90));
+    painter.drawText(box.translated(1.5, 1.5), Qt::AlignHCenter | Qt::AlignTop,
+                     FontTextMeasurer::DrawnText(button.Text()));
     DrawLabel(painter, button);
 }
 
