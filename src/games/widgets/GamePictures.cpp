@@ -1,6 +1,7 @@
 #include "games/widgets/GamePictures.h"
 
 #include "games/GamesLog.h"
+#include "platform/ResourceStore.h"
 
 #include <QImageReader>
 
@@ -10,6 +11,7 @@ namespace {
 
 QString PicturePath(int number, int scale)
 {
+    ResourceStore::EnsureRegistered();
     return (scale == 2 ? QStringLiteral(":/res2x/") : QStringLiteral(":/res/")) + QString::number(number);
 }
 
