@@ -1,15 +1,12 @@
 // Speed of the falling-words game: one frame (update and drawing into a 1920 x 1080 picture) with
 // 30 words on screen, loading the shipped word lists, and the pacing of the 16 ms frame timer.
-#include "games/widgets/FlurrixDrawing.h"
-#include "games/widgets/GameHost.h"
-#include "unit/games/GameFixture.h"
+#include "ui/games/HostedFlurrix.h"
 
 #include <benchmark/benchmark.h>
 #include <cmath>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QPainter>
 #include <QTimer>
 
 using namespace clavora;
@@ -23,21 +20,8 @@ void BM_FlurrixFrame1080p(benchmark::State& state)
     constexpr int Width = 1920;
     constexpr int Height = 1080;
     constexpr size_t WordsOnScreen = 30;
-    test::TestClock clock;
-    RandomGenerator random(99);
-    test::FakeFlurrixEnvironment environment;
-    environment.folder = ShippedLists;
-    environment.highestLesson = 1009;
-    GameHost host(clock, random);
-    host.resize(Width, Height);
-    FlurrixScreen screen(environment);
-    FlurrixDrawing drawing;
-    host.SetScreen(&screen, &drawing);
-    screen.Init(host);
-    screen.Layout(host, 0, 0, Width, Height);
-    screen.KeyDown('A');
-    screen.Update(host);
-    FlurrixField& field = screen.Field();
+    test::HostedFlurrix game(ShippedLists, Width, Height);
+    FlurrixField& field = game.Field();
     field.SetLevel(20);
     const QStringList& words = field.WordLists().ListOfLength(6);
     QImage image(Width, Height, QImage::Format_ARGB32_Premultiplied);
@@ -49,10 +33,8 @@ void BM_FlurrixFrame1080p(benchmark::State& state)
             ++next;
         }
         field.SetHealth(100);
-        clock.Advance(16);
-        screen.Update(host);
-        QPainter painter(&image);
-        host.Render(painter);
+        game.Frame();
+        game.Render(image);
     }
     benchmark::DoNotOptimize(image.constBits());
 }

@@ -35,4 +35,11 @@ inline RegistryValues ReadRegistryKeys(const QString& dataFolder, const QString&
     return values;
 }
 
+inline QString ReadCurrentUser(const QString& dataFolder)
+{
+    return ReadRegistryKeys(dataFolder, QStringLiteral("Settings"))
+        .value(QStringLiteral("Settings"))
+        .value(QStringLiteral("CurrentUser"));
+}
+
 } // namespace clavora::test

@@ -79,15 +79,10 @@ private slots:
         if (!desktop.IsReady())
             QSKIP("Xvfb and xdotool are needed");
         QProcess* tutor = desktop.Start(Program);
-        QVERIFY(!desktop.FocusWindow(QStringLiteral("Getting Started")).isEmpty());
-        QVERIFY(desktop.Keys({QStringLiteral("Return")}));
-        QTest::qWait(300);
-        QVERIFY(desktop.Keys({QStringLiteral("Return")})); // Finish, with the skill test
+        QVERIFY(desktop.AcceptStartupWizard());
         QVERIFY(!desktop.FocusWindow(MainTitle).isEmpty());
         const QString data = desktop.DataFolder();
-        const QString user = ReadKeys(data, QStringLiteral("Settings"))
-                                 .value(QStringLiteral("Settings"))
-                                 .value(QStringLiteral("CurrentUser"));
+        const QString user = clavora::test::ReadCurrentUser(data);
         QVERIFY(!user.isEmpty());
 
         // The skill test: F9 on the Lessons tab, half a minute of typing, then the course dialog.

@@ -29,16 +29,11 @@ private slots:
         if (!desktop.IsReady())
             QSKIP("Xvfb and xdotool are needed");
         QProcess* tutor = desktop.Start(Program);
-        QVERIFY(!desktop.FocusWindow(QStringLiteral("Getting Started")).isEmpty());
-        QVERIFY(desktop.Keys({QStringLiteral("Return")}));
-        QTest::qWait(300);
-        QVERIFY(desktop.Keys({QStringLiteral("Return")}));
+        QVERIFY(desktop.AcceptStartupWizard());
         const QString window = desktop.FocusWindow(MainTitle);
         QVERIFY(!window.isEmpty());
         const QString data = desktop.DataFolder();
-        const QString user = ReadRegistryKeys(data, QStringLiteral("Settings"))
-                                 .value(QStringLiteral("Settings"))
-                                 .value(QStringLiteral("CurrentUser"));
+        const QString user = clavora::test::ReadCurrentUser(data);
         QVERIFY(!user.isEmpty());
 
         desktop.Xdotool(QStringList{QStringLiteral("mousemove"), QStringLiteral("--window"), window} +

@@ -1,10 +1,7 @@
 // The drawn field of the falling-words game, checked by its pixels: sky, ground, health bar and
 // a word whose typed part shows in gold.
-#include "games/widgets/FlurrixDrawing.h"
-#include "games/widgets/GameHost.h"
-#include "unit/games/GameFixture.h"
+#include "HostedFlurrix.h"
 
-#include <QPainter>
 #include <QTest>
 
 using namespace clavora;
@@ -41,34 +38,19 @@ private slots:
     {
         constexpr int Width = 800;
         constexpr int Height = 600;
-        TestClock clock;
-        RandomGenerator random(7);
-        FakeFlurrixEnvironment environment;
         QTemporaryDir folder;
         QFile list(folder.filePath(u"1letterwords.csv"_s));
         QVERIFY(list.open(QIODevice::WriteOnly) && list.write("a,s,d") > 0);
         list.close();
-        environment.folder = folder.path();
-        GameHost host(clock, random);
-        host.resize(Width, Height);
-        FlurrixScreen screen(environment);
-        FlurrixDrawing drawing;
-        host.SetScreen(&screen, &drawing);
-        screen.Init(host);
-        screen.Layout(host, 0, 0, Width, Height);
-        screen.KeyDown('A');
-        screen.Update(host);
-        FallingWord* word = screen.Field().InsertWord(u"sad"_s, 0);
+        HostedFlurrix game(folder.path(), Width, Height);
+        FallingWord* word = game.Field().InsertWord(u"sad"_s, 0);
         word->SetPosition(300, 200);
-        screen.Character(u's');
-        clock.Advance(16);
-        screen.Update(host);
+        game.screen.Character(u's');
+        game.Frame();
         QCOMPARE(word->MatchedLength(), 1);
 
         QImage image(Width, Height, QImage::Format_ARGB32_Premultiplied);
-        QPainter painter(&image);
-        host.Render(painter);
-        painter.end();
+        game.Render(image);
 
         const QRect sky(0, 0, 60, 8);
         QVERIFY(CountNear(image, sky, QColor(102, 181, 223), 6) > sky.width() * sky.height() * 3 / 4);

@@ -20,6 +20,19 @@ FallingWord* AboutToLand(FlurrixField& field, const QString& text)
     return word;
 }
 
+// Scores one word, then loses the last of the health to a landing in one frame.
+void ScoreThenLose(FlurrixFixture& game, const QString& text, int kind)
+{
+    game.Start();
+    FlurrixField& field = game.Field();
+    field.InsertWord(text, kind);
+    game.Type(text);
+    game.Frame();
+    field.SetHealth(25);
+    AboutToLand(field, u"lass"_s);
+    game.Frame();
+}
+
 } // namespace
 
 class TestFlurrixGame final : public QObject
@@ -169,14 +182,8 @@ private slots:
     void lastLanding_endsTheGameInTheSameFrame_andStoresOnce()
     {
         FlurrixFixture game;
-        game.Start();
-        FlurrixField& field = game.Field();
-        field.InsertWord(u"gas"_s, 2);
-        game.Type(u"gas"_s);
-        game.Frame();
-        field.SetHealth(25);
-        AboutToLand(field, u"lass"_s);
-        game.Frame();
+        ScoreThenLose(game, u"gas"_s, 2);
+        const FlurrixField& field = game.Field();
         QCOMPARE(game.screen.State(), GameState::GameOver);
         QCOMPARE(game.environment.endedScores, QList<int>{500});
         QCOMPARE(field.HighScore(), 500);
@@ -234,14 +241,8 @@ private slots:
     {
         FlurrixFixture game;
         game.Field().SetBreakMode(true);
-        game.Start();
-        FlurrixField& field = game.Field();
-        field.InsertWord(u"dad"_s, 0);
-        game.Type(u"dad"_s);
-        game.Frame();
-        field.SetHealth(10);
-        AboutToLand(field, u"lass"_s);
-        game.Frame();
+        ScoreThenLose(game, u"dad"_s, 0);
+        const FlurrixField& field = game.Field();
         QCOMPARE(game.screen.State(), GameState::Menu);
         QCOMPARE(game.environment.endedScores, QList<int>{50});
         QCOMPARE(game.environment.breaksEnded, 1);
