@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -106,7 +107,8 @@ void FlurrixDrawing::DrawScenery(QPainter& target, ScenePainter& scene, const Fl
                           const QColor& bottom) {
         QPainterPath path(QPointF(0, height));
         for (double x = 0; x <= width + 8; x += 8)
-            path.lineTo(x, base - amplitude * (0.5 + 0.5 * std::sin(x / width * waves * 2 * M_PI + phase)));
+            path.lineTo(x, base - amplitude * (0.5 + 0.5 * std::sin(x / width * waves * 2 * std::numbers::pi +
+                                                                    phase)));
         path.lineTo(width, height);
         path.closeSubpath();
         QLinearGradient fill(0, base - amplitude, 0, height);

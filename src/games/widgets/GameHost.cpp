@@ -94,7 +94,7 @@ void GameHost::Render(QPainter& painter)
 
 QSizeF GameHost::PictureSize(int number) const
 {
-    return const_cast<ScenePainter&>(m_painter).Pictures().LogicalSize(number);
+    return m_painter.Pictures().LogicalSize(number);
 }
 
 void GameHost::paintEvent(QPaintEvent*)

@@ -20,6 +20,7 @@ class ScenePainter final
 {
 public:
     GamePictures& Pictures() { return m_pictures; }
+    const GamePictures& Pictures() const { return m_pictures; }
     QFont Font(const TextFont& font);
     static QColor ColourOf(SceneColour colour);
 
