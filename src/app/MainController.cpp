@@ -391,6 +391,7 @@ void MainController::ShowView(clavora::View view)
     const bool keepExercise = IsBusy();
     if (m_shownView == clavora::View::Typing && m_state == SessionState::Typing)
         SetState(SessionState::Paused, -1);
+    const bool leavingGames = m_shownView == clavora::View::Games;
     m_shownView = view;
     if (!keepExercise) {
         m_course->SetKeypadExercise(false);
@@ -398,6 +399,8 @@ void MainController::ShowView(clavora::View view)
     }
     if (m_view)
         m_view->ShowView(view);
+    if (leavingGames)
+        m_games->OnGamesViewLeft();
     UpdateCommandStates();
 }
 

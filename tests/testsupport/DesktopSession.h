@@ -127,6 +127,16 @@ public:
         return id;
     }
 
+    // Finishes the first start's "Getting Started" wizard with its preselected answers (the
+    // skill test included).
+    bool AcceptStartupWizard() const
+    {
+        if (FocusWindow(QStringLiteral("Getting Started")).isEmpty() || !Keys({QStringLiteral("Return")}))
+            return false;
+        QTest::qWait(300);
+        return Keys({QStringLiteral("Return")});
+    }
+
     // Types keys (xdotool key names) into the focused window, one by one with a short delay.
     bool Keys(const QStringList& keys, int delayMs = 50) const
     {

@@ -7,6 +7,8 @@
 #include "app/StartHint.h"
 #include "app/OptionsController.h"
 #include "app/DictationController.h"
+#include "app/GamesController.h"
+#include "app/widgets/GamesViewWidget.h"
 #include "app/widgets/TypingView.h"
 #include "audio/widgets/DictationView.h"
 #include "dialogs/ExerciseFinishedDialog.h"
@@ -194,10 +196,12 @@ void MainWindow::BuildViews()
     });
     m_dictationView = new DictationView(m_controller.Time(), m_views);
     m_controller.Dictation().AttachView(*m_dictationView);
-    m_gamesView = new QWidget(m_views);
+    m_gamesView =
+        new GamesViewWidget(m_controller.Games(), m_controller.Time(), m_controller.Random(), m_views);
+    m_controller.Games().AttachView(m_gamesView);
     m_resultsView = new QWidget(m_views);
     for (QWidget* view : {static_cast<QWidget*>(m_typingView), static_cast<QWidget*>(m_dictationView),
-                          m_gamesView, m_resultsView})
+                          static_cast<QWidget*>(m_gamesView), m_resultsView})
         m_views->addWidget(view);
     setCentralWidget(central);
 }
@@ -271,6 +275,8 @@ void MainWindow::ShowView(View view)
         m_typingView->setFocus();
     else if (view == View::Dictation)
         m_dictationView->FocusTyping();
+    if (view == View::Games)
+        m_gamesView->ShowScreen(m_controller.GameScreen());
 }
 
 void MainWindow::SetWindowTitle(const QString& title)

@@ -19,6 +19,7 @@ class MainController;
 class ClockPanel;
 class OptionsDialogs;
 class DictationView;
+class GamesViewWidget;
 class GuidePanel;
 class KeyboardGuidePanel;
 class KeypadGuidePanel;
@@ -106,7 +107,7 @@ private:
     QStackedWidget* m_views = nullptr;
     TypingView* m_typingView = nullptr;
     DictationView* m_dictationView = nullptr;
-    QWidget* m_gamesView = nullptr;
+    GamesViewWidget* m_gamesView = nullptr;
     QWidget* m_resultsView = nullptr;
     QPointer<HelpWindow> m_help;
     TargetPanel* m_targetPanel = nullptr;
