@@ -44,7 +44,7 @@ void PaintWord(QPainter& painter, const ThirtySecondsField& field, const RaceWor
 void ThirtySecondsPainter::PaintBackdrop(QPainter& painter, QSize size)
 {
     if (m_backdrop.size() != size) {
-        m_backdrop = QImage(size, QImage::Format_ARGB32_Premultiplied);
+        m_backdrop = QImage(size, QImage::Format_RGB32);
         QPainter compose(&m_backdrop);
         QLinearGradient sky(0, 0, 0, size.height());
         sky.setColorAt(0.0, QColor(52, 40, 128));

@@ -32,7 +32,7 @@ QRectF TypingHeroPainter::KeyboardRect(QSize window)
 void TypingHeroPainter::PaintBackdrop(QPainter& painter, QSize size)
 {
     if (m_backdrop.size() != size) {
-        m_backdrop = QImage(size, QImage::Format_ARGB32_Premultiplied);
+        m_backdrop = QImage(size, QImage::Format_RGB32);
         m_backdrop.fill(QColor(18, 13, 38));
         QPainter compose(&m_backdrop);
         compose.drawImage(0, 0, GameArt::ScaledPicture(LanePicture, size));
