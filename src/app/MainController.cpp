@@ -386,11 +386,14 @@ void MainController::ShowView(clavora::View view)
         UpdateCommandStates();
         return;
     }
+    const bool leavingGames = m_shownView == clavora::View::Games;
     m_shownView = view;
     m_course->SetKeypadExercise(false);
     m_session->ResetDisplay();
     if (m_view)
         m_view->ShowView(view);
+    if (leavingGames)
+        m_games->OnGamesViewLeft();
     UpdateCommandStates();
 }
 

@@ -2,8 +2,9 @@
 
 #include "app/CommandStateRules.h"
 #include "app/CommandTables.h"
+#include "app/GamesController.h"
 #include "app/MainController.h"
-#include "settings/SettingsStore.h"
+#include "app/widgets/GamesViewWidget.h"
 #include "app/widgets/TypingView.h"
 #include "dialogs/ExerciseFinishedDialog.h"
 #include "dialogs/LessonSelectionDialog.h"
@@ -20,6 +21,7 @@
 #include "session/widgets/KeypadGuidePanel.h"
 #include "session/widgets/TargetPanel.h"
 #include "session/widgets/TypedLineStrip.h"
+#include "settings/SettingsStore.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -173,9 +175,12 @@ void MainWindow::BuildViews()
         return m_controller.HandleTypingKey(virtualKey, text);
     });
     m_dictationView = new QWidget(m_views);
-    m_gamesView = new QWidget(m_views);
+    m_gamesView =
+        new GamesViewWidget(m_controller.Games(), m_controller.Time(), m_controller.Random(), m_views);
+    m_controller.Games().AttachView(m_gamesView);
     m_resultsView = new QWidget(m_views);
-    for (QWidget* view : {static_cast<QWidget*>(m_typingView), m_dictationView, m_gamesView, m_resultsView})
+    for (QWidget* view : {static_cast<QWidget*>(m_typingView), m_dictationView,
+                          static_cast<QWidget*>(m_gamesView), m_resultsView})
         m_views->addWidget(view);
     setCentralWidget(central);
 }
@@ -247,6 +252,8 @@ void MainWindow::ShowView(View view)
     m_views->setCurrentWidget(target);
     if (view == View::Typing)
         m_typingView->setFocus();
+    if (view == View::Games)
+        m_gamesView->ShowScreen(m_controller.GameScreen());
 }
 
 void MainWindow::SetWindowTitle(const QString& title)

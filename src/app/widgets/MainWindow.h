@@ -15,6 +15,7 @@ namespace clavora {
 
 class MainController;
 class ClockPanel;
+class GamesViewWidget;
 class GuidePanel;
 class KeyboardGuidePanel;
 class KeypadGuidePanel;
@@ -90,7 +91,7 @@ private:
     QStackedWidget* m_views = nullptr;
     TypingView* m_typingView = nullptr;
     QWidget* m_dictationView = nullptr;
-    QWidget* m_gamesView = nullptr;
+    GamesViewWidget* m_gamesView = nullptr;
     QWidget* m_resultsView = nullptr;
     QPointer<HelpWindow> m_help;
     TargetPanel* m_targetPanel = nullptr;
