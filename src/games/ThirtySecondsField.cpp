@@ -71,7 +71,7 @@ void ThirtySecondsField::ResetField()
     m_done.clear();
 }
 
-void ThirtySecondsField::SetState(int state)
+void ThirtySecondsField::SetState(GameState state)
 {
     const bool newGame =
         state == GameState::Playing && (m_state == GameState::Menu || m_state == GameState::GameOver);

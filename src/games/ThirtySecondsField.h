@@ -1,6 +1,6 @@
 #pragma once
 
-#include "games/GameStates.h"
+#include "games/SceneTypes.h"
 #include "games/ThirtySecondsRules.h"
 
 #include <functional>
@@ -71,9 +71,9 @@ public:
     void SetScoreHandOver(std::function<void(int score)> handOver) { m_handOver = std::move(handOver); }
     void Layout(double width, double height);
 
-    int State() const { return m_state; }
+    GameState State() const { return m_state; }
     // Entering play from the menu or game over starts a new game; leaving play stops the clock.
-    void SetState(int state);
+    void SetState(GameState state);
     // A character typed while playing: starts the clock, then goes to the current word.
     void Character(QChar character);
     // One frame while playing.
@@ -122,7 +122,7 @@ private:
 
     double m_width = 0.0;
     double m_height = 0.0;
-    int m_state = GameState::Menu;
+    GameState m_state = GameState::Menu;
     QList<RaceWord> m_queue;
     QList<RaceWord> m_done;
     int m_level = 1;

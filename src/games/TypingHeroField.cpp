@@ -27,7 +27,7 @@ void TypingHeroField::Layout(double width, double height, double keyboardHeight)
     m_hitLine = height - keyboardHeight - HitLineAboveKeyboard;
 }
 
-void TypingHeroField::SetState(int state)
+void TypingHeroField::SetState(GameState state)
 {
     const bool newGame =
         state == GameState::Playing && (m_state == GameState::Menu || m_state == GameState::GameOver);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "games/GameStates.h"
+#include "games/SceneTypes.h"
 #include "games/TypingHeroRules.h"
 #include "session/GuideKeyTables.h"
 
@@ -68,9 +68,9 @@ public:
     void SetScoreHandOver(std::function<void(int score)> handOver) { m_handOver = std::move(handOver); }
     void Layout(double width, double height, double keyboardHeight);
 
-    int State() const { return m_state; }
+    GameState State() const { return m_state; }
     // Entering play from the menu or game over starts a new game.
-    void SetState(int state);
+    void SetState(GameState state);
     void Character(QChar character);
     // One frame: releases and moves letters while playing; stores a game that has just ended.
     void Update();
@@ -112,7 +112,7 @@ private:
     double m_width = 0.0;
     double m_height = 0.0;
     double m_hitLine = 0.0;
-    int m_state = GameState::Menu;
+    GameState m_state = GameState::Menu;
     bool m_unsaved = false;
     bool m_completed = false;
     TypingHeroGame m_game;

@@ -224,7 +224,7 @@ private slots:
         QCOMPARE(race.sounds.sirens, 1);
         race.clock.Advance(7000);
         race.Frames(3);
-        QCOMPARE(race.field.State(), int(GameState::GameOver));
+        QCOMPARE(int(race.field.State()), int(GameState::GameOver));
         QCOMPARE(race.field.LastOutcome().score, 100);
         QVERIFY(race.field.LastOutcome().levelUp);
         QCOMPARE(race.handedOver, QList<int>{100});

@@ -114,10 +114,10 @@ private slots:
         Rhythm rhythm(u"abcdefghijklmnopqrstuvwxyz"_s);
         for (int press = 0; press < 19; ++press)
             rhythm.field.Character(u'#');
-        QCOMPARE(rhythm.field.State(), int(GameState::Playing));
+        QCOMPARE(int(rhythm.field.State()), int(GameState::Playing));
         QVERIFY(rhythm.field.Meter() > 0.0);
         rhythm.field.Character(u'#');
-        QCOMPARE(rhythm.field.State(), int(GameState::GameOver));
+        QCOMPARE(int(rhythm.field.State()), int(GameState::GameOver));
         QCOMPARE(rhythm.field.Meter(), 0.0);
         // A game that scored nothing leaves no record.
         rhythm.Frames(1);
@@ -141,7 +141,7 @@ private slots:
         QCOMPARE(rhythm.field.Letters().at(2).character, QChar(u'c'));
         rhythm.Frames(25);
         rhythm.field.Character(u'c');
-        QCOMPARE(rhythm.field.State(), int(GameState::GameOver));
+        QCOMPARE(int(rhythm.field.State()), int(GameState::GameOver));
         rhythm.Frames(2);
         QCOMPARE(handedOver.size(), 1);
         const TypingHeroOutcome& outcome = rhythm.field.LastOutcome();
@@ -205,7 +205,7 @@ private slots:
         rhythm.Frames(100);
         QVERIFY(rhythm.field.Letters().isEmpty());
         rhythm.field.Character(u'a');
-        QCOMPARE(rhythm.field.State(), int(GameState::GameOver));
+        QCOMPARE(int(rhythm.field.State()), int(GameState::GameOver));
         rhythm.Frames(1);
         QCOMPARE(rhythm.field.LastOutcome().figures.completionPercentage, 100.0);
     }
