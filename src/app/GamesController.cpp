@@ -8,11 +8,16 @@
 #include "app/MainController.h"
 #include "app/ResultsSummary.h"
 #include "audio/SoundEvents.h"
+#include "content/ExerciseCatalogue.h"
 #include "games/FlurrixField.h"
 #include "games/FlurrixScores.h"
 #include "games/FlurrixScreen.h"
+#include "games/TypingHeroField.h"
+#include "games/TypingHeroScreen.h"
+#include "games/TypingHeroStore.h"
 #include "platform/Clock.h"
 #include "platform/KnownFolders.h"
+#include "platform/ResourceStore.h"
 #include "settings/SettingsStore.h"
 
 namespace clavora {
@@ -25,14 +30,45 @@ constexpr int ErrorSoundEvent = -2;
 } // namespace
 
 GamesController::GamesController(MainController& main)
-    : SubsystemController(main), m_flurrix(std::make_unique<FlurrixScreen>(*this))
-{}
+    : SubsystemController(main), m_flurrix(std::make_unique<FlurrixScreen>(*this)),
+      m_heroStore(std::make_unique<TypingHeroStore>(main.Settings(), main.Time())),
+      m_heroField(std::make_unique<TypingHeroField>(main.Time(), *m_heroStore)),
+      m_hero(std::make_unique<TypingHeroScreen>(*m_heroField))
+{
+    m_heroField->SetGameSource([this] { return NextTypingHeroGame(); });
+    m_heroField->SetScoreHandOver([this](int score) {
+        m_lastGameKind = ExerciseKind::TypingHero;
+        m_lastGameScore = score;
+    });
+}
+
+TypingHeroGame GamesController::NextTypingHeroGame()
+{
+    // A poem or a prose passage of the practice catalogue, drawn at random.
+    QList<const PracticeEntry*> texts;
+    for (const PracticeEntry& entry : Main().Catalogue().Practices()) {
+        if (entry.Category() == u"Poetry" || entry.Category() == u"Prose")
+            texts.append(&entry);
+    }
+    TypingHeroGame game;
+    game.skillLevel = Main().Profile().SkillLevel();
+    if (texts.isEmpty())
+        return game;
+    const PracticeEntry& entry = *texts.at(Main().Random().Next() % texts.size());
+    game.title = entry.Title();
+    const std::optional<int> number = CatalogueEntry::ResourceNumberOf(entry.Key());
+    game.text = number ? ResourceStore::Text(*number).value_or(entry.Text()) : entry.Text();
+    game.practiceLength = entry.IsLoaded() ? entry.Text().size() : 0;
+    return game;
+}
 
 GamesController::~GamesController() = default;
 
 clavora::GameScreen* GamesController::Screen(int index) const
 {
-    return index == 0 ? m_flurrix.get() : nullptr;
+    if (index == 0)
+        return m_flurrix.get();
+    return index == 2 ? m_hero.get() : nullptr;
 }
 
 void GamesController::ShowGame(int screen)
@@ -87,6 +123,12 @@ void GamesController::OnGamesViewLeft()
     const GameState state = m_flurrix->State();
     if (state == GameState::Playing || state == GameState::Paused)
         m_flurrix->SetState(GameState::Menu);
+    // A rhythm game left while running is ended and stored as by its "End" button.
+    const GameState heroState = m_hero->State();
+    if (heroState == GameState::Playing || heroState == GameState::Paused) {
+        m_heroField->EndGame();
+        m_hero->SetState(GameState::Menu);
+    }
 }
 
 QString GamesController::WordListFolder() const

@@ -2,12 +2,16 @@
 
 #include "app/SubsystemController.h"
 #include "games/FlurrixEnvironment.h"
+#include "games/TypingHeroField.h"
 
 #include <memory>
 
 namespace clavora {
 
 class FlurrixScreen;
+class TypingHeroField;
+class TypingHeroScreen;
+class TypingHeroStore;
 class GameScreen;
 class GamesView;
 
@@ -50,9 +54,13 @@ public:
 
 private:
     void ShowGame(int screen);
+    TypingHeroGame NextTypingHeroGame();
     void ReturnToCourse();
 
     std::unique_ptr<FlurrixScreen> m_flurrix;
+    std::unique_ptr<TypingHeroStore> m_heroStore;
+    std::unique_ptr<TypingHeroField> m_heroField;
+    std::unique_ptr<TypingHeroScreen> m_hero;
     GamesView* m_view = nullptr;
     int m_gameScreen = 0;
     int m_lastGameKind = 0;
