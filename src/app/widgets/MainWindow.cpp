@@ -374,7 +374,8 @@ bool MainWindow::ReportUnattended(const QString& title, const QString& text)
 
 bool MainWindow::RunStartupWizard()
 {
-    if (ReportUnattended(MainController::ProductTitle, QStringLiteral("The start-up wizard was not shown.")))
+    // Unattended, the first start goes on with the defaults, as after Cancel; that is no problem.
+    if (m_unattended)
         return false;
     return StartupWizard::Run(
         m_controller.Profile(), [this](const QString& topic) { OpenHelp(topic); }, this);
