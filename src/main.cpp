@@ -5,6 +5,7 @@
 #include "platform/RegistryStore.h"
 #include "platform/ResourceStore.h"
 #include "platform/SingleInstanceGuard.h"
+#include "platform/StartupTrace.h"
 #include "settings/SettingsStore.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@ using namespace clavora;
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    StartupTrace::Mark("application");
     QApplication::setApplicationName(QStringLiteral("Clavora"));
     QApplication::setOrganizationName(QStringLiteral("Oxley Software"));
     QApplication::setApplicationVersion(QStringLiteral(CLAVORA_VERSION));
@@ -39,19 +41,24 @@ int main(int argc, char* argv[])
     SingleInstanceGuard instanceGuard(dataFolder);
     if (!instanceGuard.TryBecomePrimary())
         return 0;
+    StartupTrace::Mark("single-instance check");
 
     RegistryStore registry;
     const RegistryStore::OpenResult opened = registry.Open(KnownFolders::RegistryFilePath());
     SettingsStore settings(registry);
     SystemClock clock;
+    StartupTrace::Mark("settings store open");
     MainController controller(settings, clock, dataFolder);
+    StartupTrace::Mark("main controller");
     MainWindow window(controller);
     window.SetUnattended(unattended);
     QObject::connect(&instanceGuard, &SingleInstanceGuard::ActivationRequested, &window,
                      &MainWindow::BringToFront);
 
     window.Create();
+    StartupTrace::Mark("window built");
     window.show();
+    StartupTrace::Mark("window shown");
 
     if (opened == RegistryStore::OpenResult::RecoveredFromDamage) {
         QTimer::singleShot(0, &window, [&window, &registry] {

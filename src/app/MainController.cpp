@@ -14,6 +14,7 @@
 #include "content/StartupLoader.h"
 #include "platform/Clock.h"
 #include "platform/KeyCodes.h"
+#include "platform/StartupTrace.h"
 #include "progress/ProblemListCommands.h"
 #include "progress/ProblemStore.h"
 #include "progress/RevisionTextGenerator.h"
@@ -64,7 +65,9 @@ MainController::MainController(SettingsStore& settings, Clock& clock, const QStr
     m_startupTimer.setSingleShot(true);
     m_startupTimer.setInterval(0);
     connect(&m_startupTimer, &QTimer::timeout, this, [this] {
+        StartupTrace::Mark("first event");
         RunStartupLoad();
+        StartupTrace::Mark("start-up load");
         m_startupLoadDone = true;
         emit StartupLoadFinished();
     });

@@ -21,6 +21,7 @@
 #include "gui/HelpWindow.h"
 #include "gui/ProgressWindow.h"
 #include "gui/TabbedToolbar.h"
+#include "platform/StartupTrace.h"
 #include "session/TypingSession.h"
 #include "session/widgets/ClockPanel.h"
 #include "session/widgets/FinishedNotice.h"
@@ -84,9 +85,12 @@ MainWindow::~MainWindow()
 void MainWindow::Create()
 {
     BuildToolbar();
+    StartupTrace::Mark("toolbar");
     BuildMenus();
     BuildAccelerators();
+    StartupTrace::Mark("menus and accelerators");
     BuildViews();
+    StartupTrace::Mark("views");
     m_importView =
         std::make_unique<ImportDialogView>(this, [this](const QString& topic) { OpenHelp(topic); });
     m_controller.Import().Attach(*m_importView);
