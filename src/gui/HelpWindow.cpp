@@ -1,6 +1,7 @@
 #include "gui/HelpWindow.h"
 
 #include <QFile>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -25,6 +26,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), m_browser
     m_browser->setSearchPaths({QStringLiteral(":/help")});
     m_browser->setOpenExternalLinks(false);
     resize(720, 640);
+    for (const QKeySequence& key : {QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)})
+        connect(new QShortcut(key, this), &QShortcut::activated, this, &QWidget::close);
 }
 
 bool HelpWindow::HasTopic(const QString& topic)

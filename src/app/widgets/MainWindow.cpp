@@ -1,5 +1,6 @@
 #include "app/widgets/MainWindow.h"
 
+#include "app/AccessKeys.h"
 #include "app/CommandStateRules.h"
 #include "app/CommandTables.h"
 #include "app/ImportController.h"
@@ -28,6 +29,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -58,6 +60,27 @@ QKeySequence SequenceOf(const CommandTables::Accelerator& accelerator)
     if (accelerator.modifiers & CommandTables::Shift)
         combined |= Qt::ShiftModifier;
     return QKeySequence(combined);
+}
+
+// Adds access keys to one menu level (the text before a tab is the label) and the levels below.
+void MarkAccessKeys(const QList<QAction*>& actions, const QString& reserved)
+{
+    QList<QAction*> entries;
+    QStringList labels;
+    for (QAction* action : actions) {
+        if (action->isSeparator())
+            continue;
+        entries.append(action);
+        labels.append(action->text().section(u'\t', 0, 0));
+    }
+    const QStringList marked = AccessKeys::Mark(labels, reserved);
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        QAction* action = entries.at(i);
+        const QString accelerator = action->text().section(u'\t', 1);
+        action->setText(accelerator.isEmpty() ? marked.at(i) : marked.at(i) + u'\t' + accelerator);
+        if (action->menu())
+            MarkAccessKeys(action->menu()->actions(), {});
+    }
 }
 
 } // namespace
@@ -131,6 +154,7 @@ void MainWindow::BuildMenus()
         }
     }
     // The show/hide-timers command has no menu row; its check mark lives on a hidden action.
+    MarkAccessKeys(menuBar()->actions(), AccessKeys::AltAcceleratorLetters());
     auto* timers = new QAction(QStringLiteral("Show Timers"), this);
     timers->setCheckable(true);
     m_actions.insert(Command::ShowHideTimers, timers);
@@ -150,6 +174,7 @@ void MainWindow::BuildAccelerators()
         const int id = accelerator.commandId;
         connect(shortcut, &QShortcut::activated, this, [this, id] { m_controller.OnCommand(id); });
     }
+    m_toolbar->AddTabShortcuts(this);
 }
 
 void MainWindow::BuildViews()
@@ -170,7 +195,7 @@ void MainWindow::BuildViews()
     m_keypadGuide = new KeypadGuidePanel(session.Typed());
     m_typingView->SetGuideSizes(m_keyboardGuide->sizeHint(), m_keypadGuide->sizeHint());
     m_typingView->SetAreas(m_targetPanel, m_typedLine, m_clockPanel, m_keyboardGuide, m_keypadGuide);
-    m_startHint = new StartHintPanel;
+    m_startHint = new StartHintPanel(session);
     m_typingView->SetStartHintPanel(m_startHint);
     for (const session::Guide guide : {session::Guide::Keyboard, session::Guide::Keypad}) {
         QTimer& timer = DemonstrationTimerOf(guide);
@@ -316,8 +341,10 @@ bool MainWindow::AskQuestion(const QString& title, const QString& text, const QS
 {
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, this);
     QPushButton* accept = box.addButton(acceptText, QMessageBox::AcceptRole);
-    box.addButton(cancelText, QMessageBox::RejectRole);
-    box.setDefaultButton(accept);
+    QPushButton* cancel = box.addButton(cancelText, QMessageBox::RejectRole);
+    // Every question asks before something is lost: Return alone must never agree to it.
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(cancel);
     box.exec();
     return box.clickedButton() == accept;
 }
@@ -374,8 +401,10 @@ void MainWindow::SetFontSize(int storedFontSize)
 
 void MainWindow::ShowStartHint(const StartHint& hint)
 {
-    if (m_startHint)
-        m_startHint->SetHint(hint.heading, hint.description);
+    if (!m_startHint)
+        return;
+    m_startHint->OnStateChanged(m_controller.State(), m_controller.Kind());
+    m_startHint->SetHint(hint.heading, hint.description);
 }
 
 void MainWindow::ShowFinishedNotice()
@@ -413,13 +442,16 @@ void MainWindow::StartGuideDemonstration(session::Guide guide, const QString& ke
 {
     GuidePanel* panel = GuidePanelOf(guide);
     panel->setEnabled(true);
-    if (panel->Demonstration().Start(keys))
+    if (panel->Demonstration().Start(keys)) {
         DemonstrationTimerOf(guide).start();
+        m_startHint->SetNewKeys(keys);
+    }
     panel->update();
 }
 
 void MainWindow::StopGuideDemonstration()
 {
+    m_startHint->SetNewKeys({});
     for (const session::Guide guide : {session::Guide::Keyboard, session::Guide::Keypad}) {
         GuidePanelOf(guide)->Demonstration().Stop();
         DemonstrationTimerOf(guide).stop();

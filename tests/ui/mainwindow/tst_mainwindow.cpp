@@ -13,6 +13,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -31,13 +33,39 @@ private:
     std::unique_ptr<MainController> m_controller;
     std::unique_ptr<MainWindow> m_window;
 
+    // A menu entry's label without its access key mark.
+    static QString Label(const QAction* action) { return action->text().section(u'\t', 0, 0).remove(u'&'); }
+
+    // The letter after "&" in a label, lower case; null when it has none.
+    static QChar AccessKey(const QAction* action)
+    {
+        const QString text = action->text();
+        const qsizetype at = text.indexOf(u'&');
+        return at >= 0 && at + 1 < text.size() ? text.at(at + 1).toLower() : QChar();
+    }
+
+    static void CheckAccessKeys(const QList<QAction*>& actions, const QString& reserved)
+    {
+        QString used;
+        for (const QAction* action : actions) {
+            if (action->isSeparator())
+                continue;
+            const QChar key = AccessKey(action);
+            QVERIFY2(!key.isNull(), qPrintable(action->text()));
+            QVERIFY2(!used.contains(key) && !reserved.contains(key), qPrintable(action->text()));
+            used += key;
+            if (action->menu())
+                CheckAccessKeys(action->menu()->actions(), {});
+        }
+    }
+
     QAction* FindAction(const QString& menuTitle, const QString& itemText) const
     {
         for (QAction* top : m_window->menuBar()->actions()) {
-            if (top->text() != menuTitle || !top->menu())
+            if (Label(top) != menuTitle || !top->menu())
                 continue;
             for (QAction* action : top->menu()->actions()) {
-                if (action->text().section(u'\t', 0, 0) == itemText)
+                if (Label(action) == itemText)
                     return action;
             }
         }
@@ -98,17 +126,49 @@ private slots:
     {
         QAction* clavora = m_window->menuBar()->actions().value(0);
         QVERIFY(clavora && clavora->menu());
-        QCOMPARE(clavora->text(), QStringLiteral("Clavora"));
+        QCOMPARE(Label(clavora), QStringLiteral("Clavora"));
         QAction* lessons = nullptr;
         for (QAction* action : clavora->menu()->actions()) {
-            if (action->text() == QStringLiteral("Lessons"))
+            if (Label(action) == QStringLiteral("Lessons"))
                 lessons = action;
         }
         QVERIFY(lessons && lessons->menu());
         bool found = false;
         for (QAction* action : lessons->menu()->actions())
-            found = found || action->text() == QStringLiteral("Select Lesson...\tCtrl+K");
+            found = found || action->text().remove(u'&') == QStringLiteral("Select Lesson...\tCtrl+K");
         QVERIFY(found);
+    }
+
+    void menus_haveAccessKeysApartFromAltAccelerators()
+    {
+        // Alt+S and Alt+C belong to the dictation commands.
+        CheckAccessKeys(m_window->menuBar()->actions(), QStringLiteral("sc"));
+    }
+
+    void tabKeys_chooseTabsAsAClickWould_data()
+    {
+        QTest::addColumn<QKeyCombination>("key");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("tab");
+        QTest::addRow("ctrl+2") << QKeyCombination(Qt::CTRL, Qt::Key_2) << 1 << 2;
+        QTest::addRow("ctrl+5") << QKeyCombination(Qt::CTRL, Qt::Key_5) << 1 << 5;
+        QTest::addRow("ctrl+tab") << QKeyCombination(Qt::CTRL, Qt::Key_Tab) << 4 << 5;
+        QTest::addRow("ctrl+tab wraps") << QKeyCombination(Qt::CTRL, Qt::Key_Tab) << 5 << 1;
+        QTest::addRow("ctrl+shift+tab") << QKeyCombination(Qt::CTRL | Qt::SHIFT, Qt::Key_Backtab) << 1 << 5;
+    }
+
+    void tabKeys_chooseTabsAsAClickWould()
+    {
+        QFETCH(QKeyCombination, key);
+        QFETCH(int, from);
+        QFETCH(int, tab);
+        m_window->Toolbar()->SetCurrentTab(from);
+        m_window->activateWindow();
+        m_window->Typing()->setFocus();
+        QTest::keyClick(m_window->Typing(), key.key(), key.keyboardModifiers());
+        QCOMPARE(m_window->Toolbar()->CurrentTab(), tab);
+        QCOMPARE(int(m_controller->SelectedTab()), tab);
+        m_controller->OnCommand(Command::TabLessons);
     }
 
     void toolbar_hasTabsButtonsAndTooltips()
@@ -179,13 +239,44 @@ private slots:
         QVERIFY(m_window->Toolbar()->IsButtonEnabled(1, Command::SelectLesson));
     }
 
+    void confirmations_returnAloneCancels_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QString>("title");
+        QTest::addRow("reset results") << int(Command::ResetResults) << "Reset Results";
+        QTest::addRow("clear problem words") << int(Command::ClearProblemWords) << "Clear Problem Words";
+        QTest::addRow("clear problem characters")
+            << int(Command::ClearProblemChars) << "Clear Problem Characters";
+    }
+
+    void confirmations_returnAloneCancels()
+    {
+        QFETCH(int, command);
+        QFETCH(QString, title);
+        m_settings->WriteUserInt(QStringLiteral("CurrExerciseEntry"), 7);
+        QString shownTitle;
+        QString defaultText;
+        QTimer::singleShot(0, this, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            shownTitle = box->windowTitle();
+            defaultText = box->defaultButton() ? box->defaultButton()->text() : QString();
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        m_controller->OnCommand(command);
+        QCOMPARE(shownTitle, title);
+        QCOMPARE(defaultText, QStringLiteral("Cancel"));
+        QCOMPARE(m_settings->ReadUserInt(QStringLiteral("CurrExerciseEntry"), 0), 7);
+    }
+
     void helpKey_opensTheBasicsPage()
     {
         m_controller->OnCommand(Command::Help);
         QVERIFY(m_window->Help());
         QCOMPARE(m_window->Help()->CurrentTopic(), QStringLiteral("basics"));
         QVERIFY(m_window->Help()->isVisible());
-        m_window->Help()->close();
+        QTest::keyClick(m_window->Help(), Qt::Key_Escape);
+        QVERIFY(!m_window->Help()->isVisible());
     }
 };
 
