@@ -81,8 +81,8 @@ void ExerciseFinisher::FinishExercise()
     m_main.Session().ResetDisplay();
     // The lesson's figures before this result joins them, for the summary's comparison.
     const std::optional<LessonFigures> before =
-        IsLessonKind(kind) ? std::optional(FiguresOfLesson(m_course.ExerciseKey(),
-                                                           ReadLessonRecords(ResultsStore(m_main.Settings()))))
+        IsLessonKind(kind) ? std::optional(FiguresOfLesson(
+                                 m_course.ExerciseKey(), ReadLessonRecords(ResultsStore(m_main.Settings()))))
                            : std::nullopt;
 
     if (!repeat) {

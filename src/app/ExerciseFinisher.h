@@ -4,7 +4,6 @@
 #include "progress/LessonProgress.h"
 
 #include <optional>
-
 #include <QtGlobal>
 
 namespace clavora {

@@ -14,7 +14,8 @@ QString Difference(double now, double before)
     const long change = std::lround(now - before);
     if (change == 0)
         return QStringLiteral("the same as");
-    return (change > 0 ? QStringLiteral("+") : QString()) + QString::number(change) + QStringLiteral(" WPM on");
+    return (change > 0 ? QStringLiteral("+") : QString()) + QString::number(change) +
+           QStringLiteral(" WPM on");
 }
 
 } // namespace

@@ -16,21 +16,24 @@ struct FingerKeys
 
 // The usual touch-typing assignment of the US keyboard.
 constexpr std::array KeyboardFingers{
-    FingerKeys{u"left little finger", u"`1qaz"},       FingerKeys{u"left ring finger", u"2wsx"},
-    FingerKeys{u"left middle finger", u"3edc"},        FingerKeys{u"left index finger", u"45rtfgvb"},
-    FingerKeys{u"right index finger", u"67yuhjnm"},    FingerKeys{u"right middle finger", u"8ik,"},
-    FingerKeys{u"right ring finger", u"9ol."},         FingerKeys{u"right little finger", u"0-=p[]\\;'/\n"},
+    FingerKeys{u"left little finger", u"`1qaz"},
+    FingerKeys{u"left ring finger", u"2wsx"},
+    FingerKeys{u"left middle finger", u"3edc"},
+    FingerKeys{u"left index finger", u"45rtfgvb"},
+    FingerKeys{u"right index finger", u"67yuhjnm"},
+    FingerKeys{u"right middle finger", u"8ik,"},
+    FingerKeys{u"right ring finger", u"9ol."},
+    FingerKeys{u"right little finger", u"0-=p[]\\;'/\n"},
     FingerKeys{u"thumb", u" "},
 };
 
 constexpr std::array KeypadFingers{
-    FingerKeys{u"right index finger", u"147"}, FingerKeys{u"right middle finger", u"258/"},
+    FingerKeys{u"right index finger", u"147"},  FingerKeys{u"right middle finger", u"258/"},
     FingerKeys{u"right ring finger", u"369*."}, FingerKeys{u"right little finger", u"-+\n"},
     FingerKeys{u"right thumb", u"0"},
 };
 
-template <typename Fingers>
-QString FingerFor(const Fingers& fingers, QChar character)
+template <typename Fingers> QString FingerFor(const Fingers& fingers, QChar character)
 {
     if (character.isNull())
         return {};

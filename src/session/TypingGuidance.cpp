@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <QStringList>
 
 namespace clavora {
 
@@ -76,7 +77,8 @@ GuidanceBand TypingGuidance::Band() const
 
 QString TypingGuidance::IdleNotice() const
 {
-    return m_stoppedUnsaved && m_state == State::Idle ? QStringLiteral("Stopped - no result saved") : QString();
+    return m_stoppedUnsaved && m_state == State::Idle ? QStringLiteral("Stopped - no result saved")
+                                                      : QString();
 }
 
 bool TypingGuidance::IsLive() const
@@ -87,8 +89,9 @@ bool TypingGuidance::IsLive() const
 QString TypingGuidance::FiguresLine(const ExerciseResult& live, qint64 limitMs)
 {
     // Time left counts whole seconds up, as a countdown clock does.
-    const QString time = limitMs > 0 ? MinutesSeconds(limitMs - live.durationMs + 999) + QStringLiteral(" left")
-                                     : MinutesSeconds(live.durationMs);
+    const QString time = limitMs > 0
+                             ? MinutesSeconds(limitMs - live.durationMs + 999) + QStringLiteral(" left")
+                             : MinutesSeconds(live.durationMs);
     const QString accuracy = live.characters == 0
                                  ? QStringLiteral("-")
                                  : QString::number(std::floor(live.AccuracyPercent())) + u'%';

@@ -48,7 +48,8 @@ ExerciseResult TypingSession::LiveResult() const
     qint64 activeMs = m_activeMs;
     if (m_started && m_host.State() == State::Typing)
         activeMs += m_time.TickMs() - m_tickAtResume;
-    live.durationMs = static_cast<quint32>(std::clamp<qint64>(activeMs, 0, std::numeric_limits<quint32>::max()));
+    live.durationMs =
+        static_cast<quint32>(std::clamp<qint64>(activeMs, 0, std::numeric_limits<quint32>::max()));
     live.characters = static_cast<quint32>(m_typed.Position());
     live.corrections = static_cast<quint32>(m_target.CorrectionCount());
     return live;

@@ -13,6 +13,7 @@
 #include "dialogs/PracticeSelectionDialog.h"
 #include "dialogs/SpeedTestDialog.h"
 #include "dialogs/StartupWizard.h"
+#include "gui/ConfirmQuestion.h"
 #include "gui/HelpWindow.h"
 #include "gui/ProgressWindow.h"
 #include "gui/TabbedToolbar.h"
@@ -32,7 +33,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QStackedWidget>
@@ -339,14 +339,8 @@ void MainWindow::OpenHelp(const QString& topic)
 bool MainWindow::AskQuestion(const QString& title, const QString& text, const QString& acceptText,
                              const QString& cancelText)
 {
-    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, this);
-    QPushButton* accept = box.addButton(acceptText, QMessageBox::AcceptRole);
-    QPushButton* cancel = box.addButton(cancelText, QMessageBox::RejectRole);
     // Every question asks before something is lost: Return alone must never agree to it.
-    box.setDefaultButton(cancel);
-    box.setEscapeButton(cancel);
-    box.exec();
-    return box.clickedButton() == accept;
+    return ConfirmQuestion(this, title, text, acceptText, cancelText);
 }
 
 void MainWindow::ShowInformation(const QString& title, const QString& text)

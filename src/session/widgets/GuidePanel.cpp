@@ -39,6 +39,8 @@ void GuidePanel::PaintGuide(QPainter& painter)
     painter.fillRect(rect(), palette().color(QPalette::Button));
 
     const GuideScene scene = Scene(width(), isEnabled());
+    // Hands reach below the keyboard picture; the caption strip under it stays clear.
+    painter.setClipRect(scene.PictureRect());
     for (const GuideDrawing& drawing : scene.Drawings()) {
         const QPixmap picture = m_pictures.Picture(drawing.picture);
         if (picture.isNull())
@@ -48,6 +50,7 @@ void GuidePanel::PaintGuide(QPainter& painter)
     }
     painter.setOpacity(1.0);
     PaintLabels(painter, scene);
+    painter.setClipping(false);
 
     const QRect frame = scene.PictureRect();
     if (scene.IsEnabled()) {
@@ -79,6 +82,7 @@ void GuidePanel::PaintLabels(QPainter& painter, const GuideScene& scene) const
         const QSize plate(metrics.horizontalAdvance(label.text) + 8, metrics.height() + 2);
         QRect box(QPoint(0, 0), plate);
         box.moveCenter(keyRect.center());
+        box.moveRight(std::min(box.right(), scene.PictureRect().right() - 2));
         painter.setPen(QPen(LegendInk, 1));
         painter.setBrush(LegendPlate);
         painter.drawRoundedRect(QRectF(box).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
@@ -93,7 +97,8 @@ void GuidePanel::PaintCaption(QPainter& painter, const GuideScene& scene) const
         return;
     const QRect strip(0, m_pictureSize.height(), width(), height() - m_pictureSize.height());
     painter.setFont(font());
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     painter.drawText(strip, Qt::AlignCenter | Qt::TextSingleLine,
                      painter.fontMetrics().elidedText(scene.Caption(), Qt::ElideRight, strip.width()));
 }

@@ -10,8 +10,8 @@ namespace clavora {
 
 // A guide panel paints what its guide logic shows: the pictures of the scene blended in order,
 // then the key legends over them, a black frame while enabled or grey shading while disabled, and
-// under the picture a caption naming the finger. It is as wide as the guide picture; pictures are decoded when the panel is built and again only for a screen of
-// another resolution.
+// under the picture a caption naming the finger. It is as wide as the guide picture; pictures are decoded
+// when the panel is built and again only for a screen of another resolution.
 class GuidePanel : public QWidget
 {
     Q_OBJECT

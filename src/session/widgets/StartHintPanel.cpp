@@ -81,10 +81,15 @@ void StartHintPanel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Base));
-    if (IsBand())
-        PaintBand(painter);
-    else
+    if (!IsBand()) {
         PaintCover(painter);
+        return;
+    }
+    PaintBand(painter);
+    // The band is the top of the text panel: it carries on the panel's frame.
+    painter.setPen(PanelColors::Text);
+    painter.drawPolyline(QPolygon{QPoint(0, height() - 1), QPoint(0, 0), QPoint(width() - 1, 0),
+                                  QPoint(width() - 1, height() - 1)});
 }
 
 void StartHintPanel::PaintBand(QPainter& painter)
@@ -106,7 +111,8 @@ void StartHintPanel::PaintBand(QPainter& painter)
     const int barWidth = std::min(width() - 2 * Margin, TargetLayout::BlockWidth);
     const QRect track((width() - barWidth) / 2, height() - BarHeight - 2, barWidth, BarHeight);
     painter.fillRect(track, BarTrack);
-    painter.fillRect(QRect(track.topLeft(), QSize(int(barWidth * band.remainingFraction), BarHeight)), BarFill);
+    painter.fillRect(QRect(track.topLeft(), QSize(int(barWidth * band.remainingFraction), BarHeight)),
+                     BarFill);
 }
 
 void StartHintPanel::PaintCover(QPainter& painter)

@@ -5,6 +5,7 @@
 #include "gui/HelpWindow.h"
 #include "gui/TabbedToolbar.h"
 #include "platform/RegistryStore.h"
+#include "session/TypingSession.h"
 #include "session/widgets/StartHintPanel.h"
 #include "settings/SettingsStore.h"
 #include "TestClock.h"
@@ -219,7 +220,7 @@ private slots:
         m_window->Typing()->setFocus();
         QTest::keyClick(m_window->Typing(), Qt::Key_F9);
         QTRY_COMPARE(m_controller->State(), int(SessionState::Typing));
-        QVERIFY(!m_window->StartHintArea()->isVisible());
+        QVERIFY(m_window->StartHintArea()->IsBand());
         QCOMPARE(m_window->windowTitle(),
                  QStringLiteral("Clavora by Oxley Software - Lesson 1 - Home Row: Overview"));
         QTest::keyClicks(m_window->Typing(), QStringLiteral("as"));
@@ -267,6 +268,54 @@ private slots:
         QCOMPARE(shownTitle, title);
         QCOMPARE(defaultText, QStringLiteral("Cancel"));
         QCOMPARE(m_settings->ReadUserInt(QStringLiteral("CurrExerciseEntry"), 0), 7);
+    }
+
+    // The band over the text: how to begin, then the session's own figures, then how to resume.
+    void band_guidesAndShowsLiveFigures()
+    {
+        m_settings->WriteUserInt(QStringLiteral("DisplayAnimations"), 1);
+        m_settings->WriteUserInt(QStringLiteral("CorrectionsForced"), 1);
+        m_controller->OnCommand(Command::TabLessons);
+        m_window->Typing()->setFocus();
+        QTest::keyClick(m_window->Typing(), Qt::Key_F9);
+        QTRY_COMPARE(m_controller->State(), int(SessionState::Typing));
+        const StartHintPanel* band = m_window->StartHintArea();
+        QVERIFY(band->isVisible() && band->height() == StartHintPanel::BandHeight);
+        QVERIFY2(band->Band().text.startsWith(QStringLiteral("New keys: a s d f")),
+                 qPrintable(band->Band().text));
+
+        const QString text = m_controller->Session().Target().Text();
+        QTest::keyClick(m_window->Typing(), text.at(0).toLatin1());
+        QCOMPARE(band->Band().text, QStringLiteral("0:00   |   0 WPM   |   100% accuracy   |   0 errors"));
+        m_clock.Advance(12000);
+        QTest::keyClicks(m_window->Typing(), text.mid(1, 4));
+        QTest::keyClick(m_window->Typing(), text.at(5) == u'x' ? 'y' : 'x');
+        // 6 characters in 12 s: 6 WPM gross, less 1 error; 5 of 6 right.
+        QCOMPARE(band->Band().text, QStringLiteral("0:12   |   5 WPM   |   83% accuracy   |   1 error"));
+        QVERIFY(band->Band().isFigures);
+        QCOMPARE(band->Band().remainingFraction, -1.0);
+
+        QTest::keyClick(m_window->Typing(), Qt::Key_F10);
+        QCOMPARE(band->Band().text, QStringLiteral("Paused - F10 to resume"));
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, this, [] {
+            if (QWidget* modal = QApplication::activeModalWidget())
+                modal->close();
+        });
+        closer.start(50);
+        QTest::keyClick(m_window->Typing(), Qt::Key_F4);
+        QTRY_COMPARE(m_controller->State(), int(SessionState::Idle));
+        QVERIFY(!band->IsBand());
+        QCOMPARE(band->Notice(), QString()); // a lesson says so in its results instead
+
+        // A stopped practice has no results to show; the idle view says nothing was saved.
+        m_controller->OnCommand(Command::TabPractice);
+        QTest::keyClick(m_window->Typing(), Qt::Key_F9);
+        QTRY_COMPARE(m_controller->State(), int(SessionState::Typing));
+        QTest::keyClick(m_window->Typing(), Qt::Key_F4);
+        QTRY_COMPARE(m_controller->State(), int(SessionState::Idle));
+        QCOMPARE(band->Notice(), QStringLiteral("Stopped - no result saved"));
+        m_controller->OnCommand(Command::TabLessons);
     }
 
     void helpKey_opensTheBasicsPage()
