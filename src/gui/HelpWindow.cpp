@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QRegularExpression>
 #include <QScreen>
@@ -85,8 +86,7 @@ HelpWindow::HelpWindow(QWidget* parent)
     });
     m_back->setEnabled(false);
     m_forward->setEnabled(false);
-    for (const QKeySequence& key : {QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)})
-        connect(new QShortcut(key, this), &QShortcut::activated, this, &QWidget::close);
+    connect(new QShortcut(QKeySequence::Close, this), &QShortcut::activated, this, &QWidget::close);
     resize(WindowWidth, WindowHeight);
 }
 
@@ -119,6 +119,16 @@ bool HelpWindow::ShowTopic(const QString& topic)
     activateWindow();
     m_browser->setFocus();
     return true;
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Escape reaches here from whichever part has the focus, none of which uses it.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void HelpWindow::OnSourceChanged()

@@ -25,6 +25,9 @@ public:
     // The topics in contents order.
     static QStringList Topics();
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void OnSourceChanged();
     void PlaceBesideParent();

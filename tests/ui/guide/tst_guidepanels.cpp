@@ -125,9 +125,10 @@ void GuidePanelsTest::panels_takeTheirPictureSize()
     const Exercise exercise(u"a"_s, QString());
     KeyboardGuidePanel keyboard(exercise.typed);
     KeypadGuidePanel keypad(exercise.typed);
-    QCOMPARE(keyboard.size(), QSize(514, 189));
-    QCOMPARE(keyboard.sizeHint(), QSize(514, 189));
-    QCOMPARE(keypad.size(), QSize(143, 189));
+    // The picture with the finger's caption strip under it.
+    QCOMPARE(keyboard.size(), QSize(514, 189 + GuidePanel::CaptionHeight));
+    QCOMPARE(keyboard.sizeHint(), keyboard.size());
+    QCOMPARE(keypad.size(), QSize(143, 189 + GuidePanel::CaptionHeight));
     // Pictures are decoded by the first paint, not while the window is built.
     QVERIFY(keyboard.Pictures().Picture(397).isNull());
     keyboard.grab();

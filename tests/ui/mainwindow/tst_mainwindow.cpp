@@ -60,6 +60,28 @@ private:
         }
     }
 
+    // Shortcuts only reach the active window; a closed message box may have left none active.
+    void ActivateMainWindow()
+    {
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        m_window->Typing()->setFocus();
+    }
+
+    // F4, closing the course dialog as soon as it shows; back to Idle.
+    void StopClosingTheCourseDialog()
+    {
+        ActivateMainWindow();
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, this, [] {
+            if (QWidget* modal = QApplication::activeModalWidget())
+                modal->close();
+        });
+        closer.start(50);
+        QTest::keyClick(m_window->Typing(), Qt::Key_F4);
+        QTRY_COMPARE(m_controller->State(), int(SessionState::Idle));
+    }
+
     QAction* FindAction(const QString& menuTitle, const QString& itemText) const
     {
         for (QAction* top : m_window->menuBar()->actions()) {
@@ -228,15 +250,7 @@ private slots:
         QCOMPARE(m_controller->State(), int(SessionState::Paused));
         QCOMPARE(m_window->Toolbar()->ButtonOf(1, Command::PauseResume)->text(), QStringLiteral("Resume"));
         QVERIFY(!m_window->Toolbar()->IsButtonEnabled(1, Command::SelectLesson));
-        // Stopping ends in the course dialog, which the test closes as soon as it shows.
-        QTimer closer;
-        connect(&closer, &QTimer::timeout, this, [] {
-            if (QWidget* modal = QApplication::activeModalWidget())
-                modal->close();
-        });
-        closer.start(50);
-        QTest::keyClick(m_window->Typing(), Qt::Key_F4);
-        QTRY_COMPARE(m_controller->State(), int(SessionState::Idle));
+        StopClosingTheCourseDialog();
         QVERIFY(m_window->Toolbar()->IsButtonEnabled(1, Command::SelectLesson));
     }
 
@@ -276,7 +290,7 @@ private slots:
         m_settings->WriteUserInt(QStringLiteral("DisplayAnimations"), 1);
         m_settings->WriteUserInt(QStringLiteral("CorrectionsForced"), 1);
         m_controller->OnCommand(Command::TabLessons);
-        m_window->Typing()->setFocus();
+        ActivateMainWindow();
         QTest::keyClick(m_window->Typing(), Qt::Key_F9);
         QTRY_COMPARE(m_controller->State(), int(SessionState::Typing));
         const StartHintPanel* band = m_window->StartHintArea();
@@ -297,23 +311,16 @@ private slots:
 
         QTest::keyClick(m_window->Typing(), Qt::Key_F10);
         QCOMPARE(band->Band().text, QStringLiteral("Paused - F10 to resume"));
-        QTimer closer;
-        connect(&closer, &QTimer::timeout, this, [] {
-            if (QWidget* modal = QApplication::activeModalWidget())
-                modal->close();
-        });
-        closer.start(50);
-        QTest::keyClick(m_window->Typing(), Qt::Key_F4);
-        QTRY_COMPARE(m_controller->State(), int(SessionState::Idle));
+        StopClosingTheCourseDialog();
         QVERIFY(!band->IsBand());
         QCOMPARE(band->Notice(), QString()); // a lesson says so in its results instead
 
         // A stopped practice has no results to show; the idle view says nothing was saved.
         m_controller->OnCommand(Command::TabPractice);
+        ActivateMainWindow();
         QTest::keyClick(m_window->Typing(), Qt::Key_F9);
         QTRY_COMPARE(m_controller->State(), int(SessionState::Typing));
-        QTest::keyClick(m_window->Typing(), Qt::Key_F4);
-        QTRY_COMPARE(m_controller->State(), int(SessionState::Idle));
+        StopClosingTheCourseDialog();
         QCOMPARE(band->Notice(), QStringLiteral("Stopped - no result saved"));
         m_controller->OnCommand(Command::TabLessons);
     }
@@ -324,7 +331,8 @@ private slots:
         QVERIFY(m_window->Help());
         QCOMPARE(m_window->Help()->CurrentTopic(), QStringLiteral("basics"));
         QVERIFY(m_window->Help()->isVisible());
-        QTest::keyClick(m_window->Help(), Qt::Key_Escape);
+        // Esc from the page, which has the focus within the help window.
+        QTest::keyClick(m_window->Help()->focusWidget(), Qt::Key_Escape);
         QVERIFY(!m_window->Help()->isVisible());
     }
 };
