@@ -20,7 +20,8 @@ namespace clavora {
 namespace {
 
 constexpr int PageMargin = 18;
-constexpr int WindowWidth = 760;
+constexpr int WindowWidth = 900;
+constexpr int ContentsWidth = 190;
 constexpr int WindowHeight = 680;
 
 QString PagePath(const QString& topic)
@@ -58,7 +59,7 @@ HelpWindow::HelpWindow(QWidget* parent)
         auto* entry = new QListWidgetItem(TitleOf(topic), m_contents);
         entry->setData(Qt::UserRole, topic);
     }
-    m_contents->setMaximumWidth(230);
+    m_contents->setMaximumWidth(ContentsWidth);
     m_browser->setSearchPaths({QStringLiteral(":/help")});
     m_browser->setOpenExternalLinks(false);
 
@@ -70,6 +71,7 @@ HelpWindow::HelpWindow(QWidget* parent)
     splitter->addWidget(m_contents);
     splitter->addWidget(m_browser);
     splitter->setStretchFactor(1, 1);
+    splitter->setSizes({ContentsWidth, WindowWidth - ContentsWidth});
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addLayout(buttons);
@@ -112,6 +114,8 @@ bool HelpWindow::ShowTopic(const QString& topic)
     if (topic != m_topic || m_browser->source().isEmpty())
         m_browser->setSource(QUrl(QStringLiteral("qrc") + PagePath(topic)));
     m_topic = topic;
+    m_browser->document()->setDocumentMargin(PageMargin);
+    SelectInContents();
     if (!m_placed)
         PlaceBesideParent();
     show();
@@ -135,10 +139,15 @@ void HelpWindow::OnSourceChanged()
 {
     m_topic = TopicOf(m_browser->source());
     m_browser->document()->setDocumentMargin(PageMargin);
+    SelectInContents();
+}
+
+void HelpWindow::SelectInContents()
+{
     for (int row = 0; row < m_contents->count(); ++row) {
         if (m_contents->item(row)->data(Qt::UserRole).toString() == m_topic) {
             const QSignalBlocker blocker(m_contents);
-            m_contents->setCurrentRow(row);
+            m_contents->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
         }
     }
 }

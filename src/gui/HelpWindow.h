@@ -30,6 +30,7 @@ protected:
 
 private:
     void OnSourceChanged();
+    void SelectInContents();
     void PlaceBesideParent();
 
     QListWidget* m_contents;
