@@ -5,6 +5,7 @@
 #include "app/CourseRules.h"
 #include "app/CourseTable.h"
 #include "app/MainController.h"
+#include "app/ResultNotes.h"
 #include "app/ResultsSummary.h"
 #include "audio/SoundEvents.h"
 #include "platform/Clock.h"
@@ -78,6 +79,11 @@ void ExerciseFinisher::FinishExercise()
         UpdateSkillLevel(skillLevel);
 
     m_main.Session().ResetDisplay();
+    // The lesson's figures before this result joins them, for the summary's comparison.
+    const std::optional<LessonFigures> before =
+        IsLessonKind(kind) ? std::optional(FiguresOfLesson(
+                                 m_course.ExerciseKey(), ReadLessonRecords(ResultsStore(m_main.Settings()))))
+                           : std::nullopt;
 
     if (!repeat) {
         if (kind == ExerciseKind::SkillTest)
@@ -95,7 +101,7 @@ void ExerciseFinisher::FinishExercise()
     const int next = IsCourseKind(kind) ? m_course.NextCourseEntry() : m_course.CurrentEntry();
     m_main.Session().Reset();
 
-    const int command = RunDialog(kind, figures, next);
+    const int command = RunDialog(kind, figures, next, before);
 
     if (IsCourseKind(kind)) {
         const CourseEntry& current = CourseTable::At(m_course.CurrentEntry());
@@ -156,7 +162,8 @@ void ExerciseFinisher::StoreLesson(const ResultFigures& figures, qint64 now)
     }
 }
 
-int ExerciseFinisher::RunDialog(int kind, const ResultFigures& figures, int nextEntry)
+int ExerciseFinisher::RunDialog(int kind, const ResultFigures& figures, int nextEntry,
+                                const std::optional<LessonFigures>& before)
 {
     ExerciseFinishedInputs in;
     in.resultKind = kind;
@@ -175,6 +182,13 @@ int ExerciseFinisher::RunDialog(int kind, const ResultFigures& figures, int next
     const int lessonsToGame = IsLessonKind(kind) ? m_course.GameBreakCountdown() : 0;
     content.summary =
         ResultsSummaries::OfExercise(figures, m_main.Profile().Get(Profile::LastExercise), lessonsToGame);
+    // Stop zeroes every counter; a finished exercise always has typed something.
+    if (figures.characters == 0 && figures.durationMs == 0)
+        ResultNotes::MarkStopped(content.summary);
+    else
+        content.summary.notes << ResultNotes::Comparison(figures.netWpm, before)
+                              << ResultNotes::CourseMove(in.currentEntry, nextEntry);
+    content.summary.notes.removeAll(QString());
     content.buttons = *buttons;
     content.tip = ChooseTip(m_main.Random());
     const int command = view->RunExerciseFinishedDialog(content);

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "progress/Award.h"
+#include "progress/LessonProgress.h"
 
+#include <optional>
 #include <QtGlobal>
 
 namespace clavora {
@@ -27,7 +29,8 @@ private:
     void UpdateSkillLevel(double skillLevel);
     void CountSkillTest(const ResultFigures& figures, double skillLevel);
     void StoreLesson(const ResultFigures& figures, qint64 now);
-    int RunDialog(int kind, const ResultFigures& figures, int nextEntry);
+    int RunDialog(int kind, const ResultFigures& figures, int nextEntry,
+                  const std::optional<LessonFigures>& before);
     void UpdateBests(const ResultFigures& figures);
 
     MainController& m_main;

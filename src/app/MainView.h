@@ -45,7 +45,8 @@ public:
     virtual void SetShowTimersChecked(bool checked) = 0;
     virtual void SetKeypadLayout(bool keypad) = 0;
     virtual void OpenHelp(const QString& topic) = 0;
-    // A question with two buttons; true when the first (accepting) button was chosen.
+    // A question with two buttons; true when the first (accepting) button was chosen. The questions
+    // confirm losing data, so the cancelling button is the default.
     virtual bool AskQuestion(const QString& title, const QString& text, const QString& acceptText,
                              const QString& cancelText) = 0;
     virtual void ShowInformation(const QString& title, const QString& text) = 0;

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace clavora {
 
@@ -24,6 +25,10 @@ struct ResultsSummary
     QString titleLabel; // "Exercise title: " or "Game title: "
     QString title;
     QList<SummaryRow> rows;
+    // Lines under the rows (the rows keep their places): comparisons, why the course moves on.
+    QStringList notes;
+    // Nothing was rated: the notes are shown subdued.
+    bool dimmed = false;
 };
 
 namespace ResultsSummaries {

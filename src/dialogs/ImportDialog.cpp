@@ -1,5 +1,6 @@
 #include "dialogs/ImportDialog.h"
 
+#include "dialogs/DialogButtons.h"
 #include "gui/BalloonTip.h"
 
 #include <QButtonGroup>
@@ -49,6 +50,7 @@ ImportDialog::ImportDialog(QString startFolder, ImportView::ImportFile import, O
     layout->addLayout(fileRow);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel | QDialogButtonBox::Help);
+    TidyDialogButtons(buttons);
     QPushButton* importButton = buttons->addButton(QStringLiteral("Import"), QDialogButtonBox::AcceptRole);
     layout->addStretch(1);
     layout->addWidget(buttons);

@@ -1,12 +1,15 @@
 #include "dialogs/LessonSelectionDialog.h"
 
+#include "dialogs/DialogButtons.h"
 #include "dialogs/PlainLines.h"
 
 #include <QDialogButtonBox>
 #include <QFontDatabase>
+#include <QHash>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -23,11 +26,33 @@ constexpr int AwardWidth = 10;
 constexpr int TitleWidth = 30;
 constexpr int Padding = 12;
 
-QPlainTextEdit* ReadOnlyField()
+QPlainTextEdit* ReadOnlyField(const QString& placeholder)
 {
     auto* field = new QPlainTextEdit;
     field->setReadOnly(true);
+    field->setPlaceholderText(placeholder);
     return field;
+}
+
+// A round mark in the award's colour; none for no award.
+QIcon AwardMark(const QString& award)
+{
+    static const QHash<QString, QColor> colours{{QStringLiteral("Bronze"), QColor(199, 123, 48)},
+                                                {QStringLiteral("Silver"), QColor(160, 162, 170)},
+                                                {QStringLiteral("Gold"), QColor(226, 177, 0)},
+                                                {QStringLiteral("Platinum"), QColor(110, 170, 200)}};
+    const QColor colour = colours.value(award.section(u' ', 0, 0));
+    if (!colour.isValid())
+        return {};
+    QPixmap mark(28, 28); // drawn at twice the size, sharp on high-DPI screens
+    mark.setDevicePixelRatio(2.0);
+    mark.fill(Qt::transparent);
+    QPainter painter(&mark);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(colour.darker(150), 1));
+    painter.setBrush(colour);
+    painter.drawEllipse(QRectF(1.5, 1.5, 11, 11));
+    return QIcon(mark);
 }
 
 } // namespace
@@ -35,8 +60,9 @@ QPlainTextEdit* ReadOnlyField()
 const QString LessonSelectionDialog::HelpTopic = QStringLiteral("exercises_lessons");
 
 LessonSelectionDialog::LessonSelectionDialog(LessonSelectionList lessons, OpenHelp openHelp, QWidget* parent)
-    : QDialog(parent), m_lessons(std::move(lessons)), m_list(new QTreeWidget), m_description(ReadOnlyField()),
-      m_preview(ReadOnlyField()),
+    : QDialog(parent), m_lessons(std::move(lessons)), m_list(new QTreeWidget),
+      m_description(ReadOnlyField(QStringLiteral("Choose a lesson to read what it teaches."))),
+      m_preview(ReadOnlyField(QStringLiteral("The lesson's text shows here."))),
       m_buttons(
           new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help))
 {
@@ -45,6 +71,8 @@ LessonSelectionDialog::LessonSelectionDialog(LessonSelectionList lessons, OpenHe
     m_list->setHeaderLabels({QString(), QStringLiteral("Title"), QStringLiteral("Latest Net WPM"),
                              QStringLiteral("Best Net WPM"), QStringLiteral("Award"), QString()});
     m_list->setRootIsDecorated(false);
+    m_list->setItemsExpandable(false);
+    m_list->setIndentation(12);
     m_list->setUniformRowHeights(true);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setAllColumnsShowFocus(true);
@@ -62,17 +90,33 @@ LessonSelectionDialog::LessonSelectionDialog(LessonSelectionList lessons, OpenHe
     m_list->setColumnWidth(AwardColumn, widthOf(AwardWidth, QStringLiteral("Platinum")));
     m_list->header()->setStretchLastSection(false);
     m_list->header()->setSectionResizeMode(TitleColumn, QHeaderView::Stretch);
-    for (const LessonProgressRow& row : std::as_const(m_lessons.rows)) {
-        auto* item = new QTreeWidgetItem(
-            QStringList{row.number, row.title, row.latestNetWpm, row.bestNetWpm, row.award, row.keyText});
+    // Lessons are grouped by their section, the part of the title before the colon.
+    QTreeWidgetItem* section = nullptr;
+    for (qsizetype index = 0; index < m_lessons.rows.size(); ++index) {
+        const LessonProgressRow& row = m_lessons.rows.at(index);
+        const QString sectionName = row.title.section(u':', 0, 0).trimmed();
+        if (!section || section->text(NumberColumn) != sectionName) {
+            section = new QTreeWidgetItem(m_list, QStringList{sectionName});
+            section->setFlags(Qt::ItemIsEnabled);
+            section->setFirstColumnSpanned(true);
+            QFont bold = m_list->font();
+            bold.setBold(true);
+            section->setFont(NumberColumn, bold);
+        }
+        auto* item = new QTreeWidgetItem(section, QStringList{row.number, row.title, row.latestNetWpm,
+                                                              row.bestNetWpm, row.award, row.keyText});
         for (int column : {LatestColumn, BestColumn})
             item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
-        m_list->addTopLevelItem(item);
+        item->setIcon(AwardColumn, AwardMark(row.award));
+        item->setData(NumberColumn, Qt::UserRole, int(index));
+        m_items.append(item);
     }
+    m_list->expandAll();
 
     m_description->setMaximumHeight(fontMetrics().height() * 4);
     m_preview->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    m_preview->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_preview->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    TidyDialogButtons(m_buttons);
     auto* texts = new QVBoxLayout;
     texts->addWidget(new QLabel(QStringLiteral("Description:")));
     texts->addWidget(m_description);
@@ -100,8 +144,7 @@ LessonSelectionDialog::LessonSelectionDialog(LessonSelectionList lessons, OpenHe
             openHelp(HelpTopic);
     });
 
-    if (m_lessons.currentRow >= 0 && m_lessons.currentRow < m_list->topLevelItemCount()) {
-        QTreeWidgetItem* current = m_list->topLevelItem(m_lessons.currentRow);
+    if (QTreeWidgetItem* current = LessonItem(m_lessons.currentRow)) {
         m_list->setCurrentItem(current);
         m_list->scrollToItem(current, QAbstractItemView::PositionAtCenter);
     }
@@ -113,7 +156,7 @@ LessonSelectionDialog::LessonSelectionDialog(LessonSelectionList lessons, OpenHe
 void LessonSelectionDialog::ShowSelectedTexts()
 {
     const QList<QTreeWidgetItem*> selected = m_list->selectedItems();
-    const int row = selected.size() == 1 ? m_list->indexOfTopLevelItem(selected.first()) : -1;
+    const int row = selected.size() == 1 ? selected.first()->data(NumberColumn, Qt::UserRole).toInt() : -1;
     const bool valid = row >= 0 && row < m_lessons.descriptions.size() && row < m_lessons.previews.size();
     m_description->setPlainText(valid ? m_lessons.descriptions.at(row) : QString());
     m_preview->setPlainText(valid ? PlainLines(m_lessons.previews.at(row)) : QString());

@@ -6,15 +6,18 @@
 #include <functional>
 #include <optional>
 #include <QDialog>
+#include <QList>
 
 class QDialogButtonBox;
 class QPlainTextEdit;
 class QTreeWidget;
+class QTreeWidgetItem;
 
 namespace clavora {
 
-// Choosing a lesson: every lesson with the user's latest and best net speed and best award, and
-// the chosen lesson's description and text beside the list.
+// Choosing a lesson: every lesson under its section's header with the user's latest and best net
+// speed and best award (with a mark in the award's colour), and the chosen lesson's description and
+// text beside the list.
 class LessonSelectionDialog final : public QDialog
 {
     Q_OBJECT
@@ -42,6 +45,8 @@ public:
     std::optional<ExerciseChoice> Choice() const;
 
     QTreeWidget* LessonList() const { return m_list; }
+    // The list item of a lesson row (the list groups rows under section headers); nullptr past the end.
+    QTreeWidgetItem* LessonItem(int row) const { return m_items.value(row, nullptr); }
     QPlainTextEdit* DescriptionField() const { return m_description; }
     QPlainTextEdit* PreviewField() const { return m_preview; }
     QDialogButtonBox* Buttons() const { return m_buttons; }
@@ -51,6 +56,7 @@ private:
 
     LessonSelectionList m_lessons;
     QTreeWidget* m_list;
+    QList<QTreeWidgetItem*> m_items;
     QPlainTextEdit* m_description;
     QPlainTextEdit* m_preview;
     QDialogButtonBox* m_buttons;

@@ -1,7 +1,9 @@
 #include "dialogs/PracticeSelectionDialog.h"
 
 #include "app/PracticeSelection.h"
+#include "dialogs/DialogButtons.h"
 #include "dialogs/PlainLines.h"
+#include "gui/ConfirmQuestion.h"
 #include "progress/ProblemListCommands.h"
 
 #include <QDialogButtonBox>
@@ -9,7 +11,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -34,17 +35,15 @@ PracticeSelectionDialog::PracticeSelectionDialog(PracticeSelection& selection, O
         m_confirm = [this](bool words) {
             const ClearProblemsQuestion question =
                 words ? ProblemListCommands::WordsQuestion() : ProblemListCommands::CharsQuestion();
-            QMessageBox box(QMessageBox::Question, question.caption, question.text, QMessageBox::NoButton,
-                            this);
-            QPushButton* clear = box.addButton(question.clearButton, QMessageBox::AcceptRole);
-            box.addButton(question.cancelButton, QMessageBox::RejectRole);
-            box.exec();
-            return box.clickedButton() == clear;
+            return ConfirmQuestion(this, question.caption, question.text, question.clearButton,
+                                   question.cancelButton);
         };
     }
     m_categories->addItems(m_selection.Categories());
     m_preview->setReadOnly(true);
-    m_preview->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_preview->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_preview->setPlaceholderText(QStringLiteral("Choose a practice to see its text here."));
+    TidyDialogButtons(m_buttons);
     m_preview->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
 
     auto* categoryColumn = new QVBoxLayout;
@@ -138,13 +137,9 @@ void PracticeSelectionDialog::ClearProblems(bool words)
 
 void PracticeSelectionDialog::DeleteChosen()
 {
-    QMessageBox box(QMessageBox::Question, PracticeSelection::DeleteCaption,
-                    PracticeSelection::DeleteQuestion, QMessageBox::NoButton, this);
-    QPushButton* remove = box.addButton(PracticeSelection::DeleteButton, QMessageBox::AcceptRole);
     // Deleting cannot be undone: Return must not do it.
-    box.setDefaultButton(box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole));
-    box.exec();
-    if (box.clickedButton() != remove)
+    if (!ConfirmQuestion(this, PracticeSelection::DeleteCaption, PracticeSelection::DeleteQuestion,
+                         PracticeSelection::DeleteButton, QStringLiteral("Cancel")))
         return;
     m_selection.DeleteChosen();
     FillPractices();

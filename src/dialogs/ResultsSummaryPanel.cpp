@@ -20,6 +20,8 @@ constexpr int RowSpacing = 15;
 constexpr int RowLabelX = 25;
 constexpr int LabelGap = 4;
 constexpr int BottomMargin = 10;
+constexpr int NoteGap = 4;
+const QColor NoteDimmedColor{110, 110, 110};
 
 QFont SummaryFont(int pixelHeight)
 {
@@ -83,6 +85,14 @@ int ResultsSummaryPanel::DrawResultsSummary(QPainter& painter, const ResultsSumm
         painter.setPen(ValueColor);
         painter.drawText(QPoint(row.valueX + shift, top + ascent), row.value);
         top += RowSpacing;
+    }
+    // The notes follow the rows, wrapped to the panel, so no row moves for them.
+    painter.setPen(summary.dimmed ? NoteDimmedColor : LabelColor);
+    for (const QString& note : summary.notes) {
+        QRect used;
+        painter.drawText(QRect(RowLabelX, top + NoteGap, std::max(1, width - RowLabelX - Margin), 1000),
+                         Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, note, &used);
+        top += NoteGap + used.height();
     }
     return top + BottomMargin;
 }

@@ -1,5 +1,6 @@
 #include "dialogs/SpeedTestDialog.h"
 
+#include "dialogs/DialogButtons.h"
 #include "gui/BalloonTip.h"
 
 #include <QComboBox>
@@ -33,6 +34,15 @@ SpeedTestDialog::SpeedTestDialog(const SpeedTestOptions& options, OpenHelp openH
 
     for (const SpeedTestOptions::ImportedTest& test : options.ImportedTests())
         m_importedList->addItem(test.fileName);
+    if (!options.HasImportedTests()) {
+        auto* placeholder = new QListWidgetItem(
+            QStringLiteral(
+                "No imported speed tests yet. Import one with Import Custom Speed Test (Ctrl+Shift+I)."),
+            m_importedList);
+        placeholder->setFlags(Qt::NoItemFlags);
+    }
+    m_importedList->setWordWrap(true);
+    TidyDialogButtons(m_buttons);
     m_builtIn->setChecked(true);
     m_importedList->setEnabled(false);
     m_imported->setEnabled(options.HasImportedTests());

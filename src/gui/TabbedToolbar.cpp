@@ -1,6 +1,7 @@
 #include "gui/TabbedToolbar.h"
 
 #include <QHBoxLayout>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QToolButton>
@@ -68,6 +69,30 @@ void TabbedToolbar::SetCurrentTab(int number)
     const QSignalBlocker blocker(m_tabs);
     m_tabs->setCurrentIndex(number - 1);
     m_pages->setCurrentIndex(number - 1);
+}
+
+void TabbedToolbar::AddTabShortcuts(QWidget* window)
+{
+    const auto add = [this, window](const QList<QKeySequence>& keys, auto choose) {
+        auto* shortcut = new QShortcut(window);
+        shortcut->setKeys(keys);
+        connect(shortcut, &QShortcut::activated, this, choose);
+    };
+    for (int index = 0; index < m_tabCommands.size() && index < 9; ++index)
+        add({QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_1 + index))}, [this, index] { ChooseTab(index); });
+    add(QKeySequence::keyBindings(QKeySequence::NextChild),
+        [this] { ChooseTab((m_tabs->currentIndex() + 1) % m_tabs->count()); });
+    add(QKeySequence::keyBindings(QKeySequence::PreviousChild),
+        [this] { ChooseTab((m_tabs->currentIndex() + m_tabs->count() - 1) % m_tabs->count()); });
+}
+
+void TabbedToolbar::ChooseTab(int index)
+{
+    // Choosing the shown tab again still reports it, as clicking a tab does nothing worse.
+    if (index == m_tabs->currentIndex())
+        emit CommandTriggered(m_tabCommands.value(index));
+    else
+        m_tabs->setCurrentIndex(index);
 }
 
 int TabbedToolbar::CurrentTab() const

@@ -37,11 +37,16 @@ public:
     // Changes the label of every button carrying the command, on all tabs.
     void SetButtonLabel(int commandId, const QString& label);
     QToolButton* ButtonOf(int tabNumber, int commandId) const;
+    // Keys on the window that choose tabs as a click would: Ctrl+1 ... Ctrl+9 by number,
+    // Ctrl+Tab and Ctrl+Shift+Tab the next and the previous one.
+    void AddTabShortcuts(QWidget* window);
 
 signals:
     void CommandTriggered(int commandId);
 
 private:
+    void ChooseTab(int index);
+
     QTabBar* m_tabs;
     QStackedWidget* m_pages;
     QList<int> m_tabCommands;

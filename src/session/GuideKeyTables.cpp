@@ -173,6 +173,16 @@ int GuideKeyTables::KeypadKeyForCharacter(QChar character)
     return KeypadSlots[code];
 }
 
+QChar GuideKeyTables::CharacterOfKey(int key)
+{
+    return key < 0 || key >= KeyboardKeyCount ? QChar() : QChar(KeyboardRows[static_cast<size_t>(key)].plain);
+}
+
+QChar GuideKeyTables::CharacterOfKeypadKey(int key)
+{
+    return key < 0 || key >= KeypadKeyCount ? QChar() : QChar(KeypadCharacters[static_cast<size_t>(key)]);
+}
+
 const KeyboardGuideKey* GuideKeyTables::KeyboardKey(int key)
 {
     if (key < 0 || key >= KeyboardKeyCount)

@@ -92,6 +92,10 @@ public:
     // The keypad key for a character, or -1.
     static int KeypadKeyForCharacter(QChar character);
 
+    // The character a key types without Shift (a line feed for Enter); null for keys typing none.
+    static QChar CharacterOfKey(int key);
+    static QChar CharacterOfKeypadKey(int key);
+
     // The key with that number, or nullptr outside the table.
     static const KeyboardGuideKey* KeyboardKey(int key);
     static const KeypadGuideKey* KeypadKey(int key);

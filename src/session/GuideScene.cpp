@@ -30,4 +30,10 @@ void GuideScene::Draw(const GuidePlacement& placement, int dx, int dy, double op
                        AlphaForOpacity(opacity)});
 }
 
+void GuideScene::Label(const GuidePlacement& highlight, int dx, const QString& text)
+{
+    if (!text.isEmpty())
+        m_labels.append({highlight.picture, QPoint(OffsetX() + highlight.x + dx, highlight.y), text});
+}
+
 } // namespace clavora

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QPoint>
 #include <QRect>
+#include <QString>
 
 namespace clavora {
 
@@ -16,6 +17,14 @@ struct GuideDrawing
     int alpha = 255;
 
     friend bool operator==(const GuideDrawing&, const GuideDrawing&) = default;
+};
+
+// A key's legend, drawn over everything else on the key's highlight picture.
+struct GuideLabel
+{
+    int picture = 0; // the highlight, whose size the legend is centred in
+    QPoint position;
+    QString text;
 };
 
 // What a guide panel shows at one paint: its pictures in painting order, and how the picture is
@@ -34,7 +43,14 @@ public:
     // The same picture moved by (dx, dy), for pictures drawn off their table position.
     void Draw(const GuidePlacement& placement, int dx, int dy, double opacity);
 
+    // The key's legend over its highlight, so the hands never hide it.
+    void Label(const GuidePlacement& highlight, int dx, const QString& text);
+    // The line under the picture, naming the finger to use.
+    void SetCaption(const QString& caption) { m_caption = caption; }
+
     const QList<GuideDrawing>& Drawings() const { return m_drawings; }
+    const QList<GuideLabel>& Labels() const { return m_labels; }
+    const QString& Caption() const { return m_caption; }
     bool IsEnabled() const { return m_enabled; }
     // The guide picture's area in the panel, which the frame or the shading covers.
     QRect PictureRect() const { return m_pictureRect; }
@@ -42,6 +58,8 @@ public:
 
 private:
     QList<GuideDrawing> m_drawings;
+    QList<GuideLabel> m_labels;
+    QString m_caption;
     QRect m_pictureRect;
     bool m_enabled = false;
 };

@@ -1,5 +1,6 @@
 #include "session/KeyboardGuide.h"
 
+#include "session/GuideKeyNames.h"
 #include "session/TypedText.h"
 
 namespace clavora {
@@ -16,6 +17,7 @@ void ShowKey(GuideScene& scene, int key)
         return;
     scene.Draw(entry->highlight, BlendOpacity);
     scene.Draw(entry->handPicture, BlendOpacity);
+    scene.Label(entry->highlight, 0, GuideKeyNames::LegendOf(key));
 }
 
 void ShowHandAtRest(GuideScene& scene, GuideHand hand)
@@ -33,10 +35,13 @@ void ShowCharacter(GuideScene& scene, QChar character)
     if (!entry)
         return;
     ShowKey(scene, keys.key);
+    QString caption = GuideKeyNames::FingerOf(keys.key);
     if (keys.shift >= 0) {
         ShowKey(scene, keys.shift);
+        scene.SetCaption(caption + QStringLiteral(", Shift with the ") + GuideKeyNames::FingerOf(keys.shift));
         return;
     }
+    scene.SetCaption(caption);
     ShowHandAtRest(scene, entry->hand == GuideHand::Left ? GuideHand::Right : GuideHand::Left);
 }
 
@@ -66,6 +71,7 @@ void KeyboardGuide::ShowNextExpected(GuideScene& scene) const
     if (m_typed.Rules().correctionsForced && !m_typed.IsCorrect()) {
         ShowKey(scene, GuideKey::Backspace);
         ShowHandAtRest(scene, GuideHand::Left);
+        scene.SetCaption(QStringLiteral("Backspace: ") + GuideKeyNames::FingerOf(GuideKey::Backspace));
         return;
     }
     const QChar next = m_typed.NextExpected();
@@ -73,6 +79,7 @@ void KeyboardGuide::ShowNextExpected(GuideScene& scene) const
     if (next == u'\r') {
         ShowKey(scene, GuideKey::SpaceBar);
         ShowHandAtRest(scene, GuideHand::Right);
+        scene.SetCaption(QStringLiteral("end of line: Space with the thumb"));
         return;
     }
     ShowCharacter(scene, next);

@@ -1,5 +1,6 @@
 #include "session/KeypadGuide.h"
 
+#include "session/GuideKeyNames.h"
 #include "session/TypedText.h"
 
 namespace clavora {
@@ -20,6 +21,7 @@ void ShowKeypadKey(GuideScene& scene, int key)
         return;
     scene.Draw(entry->highlight, HighlightShiftX, 0, SolidOpacity);
     scene.Draw(entry->handPicture, HandOpacity);
+    scene.SetCaption(GuideKeyNames::KeypadFingerOf(key));
 }
 
 } // namespace

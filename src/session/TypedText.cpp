@@ -35,8 +35,10 @@ bool TypedText::AcceptKey(int virtualKey, QStringView layoutText)
     if (units.isEmpty())
         return true;
     // After a wrong character only Backspace helps; refused keys are no errors.
-    if (!m_correct && m_rules.correctionsForced)
+    if (IsBlocked()) {
+        ++m_refusedKeys;
         return true;
+    }
     const qsizetype position = Position();
     // Past the end there is nothing to compare with (only reachable with forced corrections).
     if (position >= m_target.Length())
@@ -59,6 +61,8 @@ bool TypedText::AcceptKey(int virtualKey, QStringView layoutText)
         m_buffer += units;
     }
     m_target.SetCursor(Position());
+    if (!m_correct)
+        m_refusedAtError = m_refusedKeys;
     return m_correct;
 }
 
@@ -113,6 +117,8 @@ void TypedText::ResetTyped()
     m_lineStart = 0;
     m_correct = true;
     m_doubleSpacePending = false;
+    m_refusedKeys = 0;
+    m_refusedAtError = 0;
 }
 
 bool TypedText::IsLastCorrect() const

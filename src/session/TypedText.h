@@ -43,6 +43,13 @@ public:
     qsizetype LineStart() const { return m_lineStart; }
     bool IsCorrect() const { return m_correct; }
     bool IsDoubleSpacePending() const { return m_doubleSpacePending; }
+    // Keys refused so far because a wrong character waits for Backspace; only ever grows while
+    // the text is typed, so a display can tell that one more was refused.
+    quint32 RefusedKeys() const { return m_refusedKeys; }
+    // A key was refused since the last wrong character, and that character is still there.
+    bool IsBlockedKeyRefused() const { return IsBlocked() && m_refusedKeys > m_refusedAtError; }
+    // Only Backspace is taken now.
+    bool IsBlocked() const { return !m_correct && m_rules.correctionsForced; }
 
 private:
     void Backspace();
@@ -55,6 +62,8 @@ private:
     qsizetype m_lineStart = 0;
     bool m_correct = true;
     bool m_doubleSpacePending = false;
+    quint32 m_refusedKeys = 0;
+    quint32 m_refusedAtError = 0;
 };
 
 } // namespace clavora

@@ -42,6 +42,19 @@ void TypingSession::LoadText(const QString& text, quint32 exerciseKey)
     m_host.Repaint(Panel::TargetPanel | Panel::TypedStrip);
 }
 
+ExerciseResult TypingSession::LiveResult() const
+{
+    ExerciseResult live = m_result;
+    qint64 activeMs = m_activeMs;
+    if (m_started && m_host.State() == State::Typing)
+        activeMs += m_time.TickMs() - m_tickAtResume;
+    live.durationMs =
+        static_cast<quint32>(std::clamp<qint64>(activeMs, 0, std::numeric_limits<quint32>::max()));
+    live.characters = static_cast<quint32>(m_typed.Position());
+    live.corrections = static_cast<quint32>(m_target.CorrectionCount());
+    return live;
+}
+
 void TypingSession::ResetDisplay()
 {
     m_target.ClearTarget();
@@ -74,14 +87,17 @@ void TypingSession::EnterIdle()
 
 void TypingSession::LeavePreparing(int kind, int speedTestSeconds)
 {
+    m_limitMs = 0;
     switch (kind) {
     case Kind::SkillTest:
         m_clock.SetUpCountdown(SkillTestSeconds);
+        m_limitMs = SkillTestLimitMs;
         break;
     case Kind::SpeedTest:
     case Kind::SpeedTestAlt:
     case Kind::CustomSpeedTest:
         m_clock.SetUpCountdown(speedTestSeconds > 0 ? speedTestSeconds : DefaultSpeedTestSeconds);
+        m_limitMs = m_clock.ShownSeconds() * 1000;
         break;
     case Kind::Lesson:
     case Kind::KeypadLesson:

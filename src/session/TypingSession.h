@@ -27,6 +27,11 @@ public:
     const ExerciseClock& VisibleClock() const { return m_clock; }
     ExerciseClock& VisibleClock() { return m_clock; }
     const ExerciseResult& Result() const { return m_result; }
+    // The figures so far for the live status line: the counters as they stand and the active
+    // typing time up to now. Asked a few times a second, never on a key.
+    ExerciseResult LiveResult() const;
+    // The time limit of the loaded timed exercise in ms; 0 when it has none.
+    qint64 LimitMs() const { return m_limitMs; }
 
     // A new exercise (while preparing it): its text, empty typed text, zero counters and its key.
     void LoadText(const QString& text, quint32 exerciseKey);
@@ -82,6 +87,7 @@ private:
     bool m_playErrorSounds = false;
     qint64 m_tickAtResume = 0;
     qint64 m_activeMs = 0;
+    qint64 m_limitMs = 0;
 };
 
 } // namespace clavora

@@ -1,5 +1,6 @@
 #include "app/widgets/MainWindow.h"
 
+#include "app/AccessKeys.h"
 #include "app/CommandStateRules.h"
 #include "app/CommandTables.h"
 #include "app/ImportController.h"
@@ -18,6 +19,7 @@
 #include "dialogs/PracticeSelectionDialog.h"
 #include "dialogs/SpeedTestDialog.h"
 #include "dialogs/StartupWizard.h"
+#include "gui/ConfirmQuestion.h"
 #include "gui/HelpWindow.h"
 #include "gui/ProgressWindow.h"
 #include "gui/TabbedToolbar.h"
@@ -36,9 +38,9 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QStackedWidget>
@@ -66,6 +68,27 @@ QKeySequence SequenceOf(const CommandTables::Accelerator& accelerator)
     if (accelerator.modifiers & CommandTables::Shift)
         combined |= Qt::ShiftModifier;
     return QKeySequence(combined);
+}
+
+// Adds access keys to one menu level (the text before a tab is the label) and the levels below.
+void MarkAccessKeys(const QList<QAction*>& actions, const QString& reserved)
+{
+    QList<QAction*> entries;
+    QStringList labels;
+    for (QAction* action : actions) {
+        if (action->isSeparator())
+            continue;
+        entries.append(action);
+        labels.append(action->text().section(u'\t', 0, 0));
+    }
+    const QStringList marked = AccessKeys::Mark(labels, reserved);
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        QAction* action = entries.at(i);
+        const QString accelerator = action->text().section(u'\t', 1);
+        action->setText(accelerator.isEmpty() ? marked.at(i) : marked.at(i) + u'\t' + accelerator);
+        if (action->menu())
+            MarkAccessKeys(action->menu()->actions(), {});
+    }
 }
 
 } // namespace
@@ -148,6 +171,7 @@ void MainWindow::BuildMenus()
         }
     }
     // The show/hide-timers command has no menu row; its check mark lives on a hidden action.
+    MarkAccessKeys(menuBar()->actions(), AccessKeys::AltAcceleratorLetters());
     auto* timers = new QAction(QStringLiteral("Show Timers"), this);
     timers->setCheckable(true);
     m_actions.insert(Command::ShowHideTimers, timers);
@@ -167,6 +191,7 @@ void MainWindow::BuildAccelerators()
         const int id = accelerator.commandId;
         connect(shortcut, &QShortcut::activated, this, [this, id] { m_controller.OnCommand(id); });
     }
+    m_toolbar->AddTabShortcuts(this);
 }
 
 void MainWindow::BuildViews()
@@ -187,7 +212,7 @@ void MainWindow::BuildViews()
     m_keypadGuide = new KeypadGuidePanel(session.Typed());
     m_typingView->SetGuideSizes(m_keyboardGuide->sizeHint(), m_keypadGuide->sizeHint());
     m_typingView->SetAreas(m_targetPanel, m_typedLine, m_clockPanel, m_keyboardGuide, m_keypadGuide);
-    m_startHint = new StartHintPanel;
+    m_startHint = new StartHintPanel(session);
     m_typingView->SetStartHintPanel(m_startHint);
     for (const session::Guide guide : {session::Guide::Keyboard, session::Guide::Keypad}) {
         QTimer& timer = DemonstrationTimerOf(guide);
@@ -341,12 +366,8 @@ bool MainWindow::AskQuestion(const QString& title, const QString& text, const QS
 {
     if (ReportUnattended(title, text))
         return false;
-    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, this);
-    QPushButton* accept = box.addButton(acceptText, QMessageBox::AcceptRole);
-    box.addButton(cancelText, QMessageBox::RejectRole);
-    box.setDefaultButton(accept);
-    box.exec();
-    return box.clickedButton() == accept;
+    // Every question asks before something is lost: Return alone must never agree to it.
+    return ConfirmQuestion(this, title, text, acceptText, cancelText);
 }
 
 void MainWindow::ShowInformation(const QString& title, const QString& text)
@@ -425,8 +446,10 @@ void MainWindow::SetFontSize(int storedFontSize)
 
 void MainWindow::ShowStartHint(const StartHint& hint)
 {
-    if (m_startHint)
-        m_startHint->SetHint(hint.heading, hint.description);
+    if (!m_startHint)
+        return;
+    m_startHint->OnStateChanged(m_controller.State(), m_controller.Kind());
+    m_startHint->SetHint(hint.heading, hint.description);
 }
 
 void MainWindow::ShowFinishedNotice()
@@ -464,13 +487,16 @@ void MainWindow::StartGuideDemonstration(session::Guide guide, const QString& ke
 {
     GuidePanel* panel = GuidePanelOf(guide);
     panel->setEnabled(true);
-    if (panel->Demonstration().Start(keys))
+    if (panel->Demonstration().Start(keys)) {
         DemonstrationTimerOf(guide).start();
+        m_startHint->SetNewKeys(keys);
+    }
     panel->update();
 }
 
 void MainWindow::StopGuideDemonstration()
 {
+    m_startHint->SetNewKeys({});
     for (const session::Guide guide : {session::Guide::Keyboard, session::Guide::Keypad}) {
         GuidePanelOf(guide)->Demonstration().Stop();
         DemonstrationTimerOf(guide).stop();

@@ -2,6 +2,7 @@
 
 #include "app/TypingLayout.h"
 #include "platform/KeyCodes.h"
+#include "session/widgets/StartHintPanel.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -32,7 +33,7 @@ void TypingView::SetAreas(QWidget* textPanel, QWidget* typedLine, QWidget* clock
     Relayout();
 }
 
-void TypingView::SetStartHintPanel(QWidget* panel)
+void TypingView::SetStartHintPanel(StartHintPanel* panel)
 {
     m_startHint = panel;
     m_startHint->setParent(this);
@@ -87,10 +88,8 @@ void TypingView::Relayout()
         area->setVisible(m_areasVisible && visible);
     };
     place(m_textPanel, layout.textPanel, true);
-    if (m_startHint) {
-        m_startHint->setGeometry(layout.textPanel);
-        m_startHint->raise();
-    }
+    if (m_startHint)
+        m_startHint->SetTextArea(layout.textPanel);
     place(m_typedLine, layout.typedLine, true);
     place(m_clock, layout.clock, m_clockVisible);
     place(m_keyboardGuide, layout.guide, !m_keypad);

@@ -6,6 +6,8 @@
 
 namespace clavora {
 
+class StartHintPanel;
+
 // The typing view: the exercise text, the typed-line strip, the clock and the keyboard or keypad
 // guide, laid out by TypingLayout. It takes every key while it has the focus (Tab included) and
 // hands it, with the text the keyboard layout produced, to the typing handler.
@@ -20,8 +22,9 @@ public:
 
     void SetAreas(QWidget* textPanel, QWidget* typedLine, QWidget* clock, QWidget* keyboardGuide,
                   QWidget* keypadGuide);
-    // The panel that covers the exercise text while nothing is loaded; it shows and hides itself.
-    void SetStartHintPanel(QWidget* panel);
+    // The guidance over the exercise text (covering it while nothing is loaded, a band along its
+    // top otherwise); it places, shows and hides itself within the text area.
+    void SetStartHintPanel(StartHintPanel* panel);
     void SetKeyHandler(KeyHandler handler) { m_keyHandler = std::move(handler); }
     void SetKeypadLayout(bool keypad);
     void SetAreasVisible(bool visible);
@@ -48,7 +51,7 @@ private:
     QWidget* m_clock = nullptr;
     QWidget* m_keyboardGuide = nullptr;
     QWidget* m_keypadGuide = nullptr;
-    QWidget* m_startHint = nullptr;
+    StartHintPanel* m_startHint = nullptr;
     KeyHandler m_keyHandler;
     QSize m_keyboardSize{514, 189};
     QSize m_keypadSize{143, 189};

@@ -27,6 +27,13 @@ inline const QColor Wrong{255, 0, 0};
 inline const QColor Corrected{0, 255, 0};
 inline const QColor WrongText{255, 255, 255};
 inline const QColor ClockDigits{128, 128, 128};
+// The typing position's cell, the band behind typed text and the underline that keeps corrected
+// (green) characters readable on white: dark enough for well over 3:1.
+inline const QColor Position{255, 222, 130};
+inline const QColor TypedBand{236, 241, 248};
+inline const QColor CorrectedUnderline{0, 110, 0};
+inline const QColor HintText{60, 60, 60};
+inline const QColor HintPlate{255, 243, 205};
 } // namespace PanelColors
 
 // The last touch of a text panel: a grey cover while disabled, a one-pixel black frame otherwise.

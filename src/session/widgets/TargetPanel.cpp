@@ -4,16 +4,25 @@
 #include "session/TargetText.h"
 #include "session/TypedText.h"
 
+#include <algorithm>
 #include <QGlyphRun>
 #include <QPainter>
 
 namespace clavora {
+
+namespace {
+constexpr int FlashMs = 180;
+constexpr int UnderlineWidth = 2;
+} // namespace
 
 TargetPanel::TargetPanel(const TargetText& target, const TypedText& typed, QWidget* parent)
     : QWidget(parent), m_target(target), m_typed(typed), m_font(ExerciseFont::ForSize(0)),
       m_rawFont(QRawFont::fromFont(m_font.font))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    m_flash.setSingleShot(true);
+    m_flash.setInterval(FlashMs);
+    connect(&m_flash, &QTimer::timeout, this, qOverload<>(&QWidget::update));
 }
 
 void TargetPanel::SetFontSize(int storedFontSize)
@@ -33,7 +42,7 @@ QColor TargetPanel::ColourAt(qsizetype index) const
     return m_target.IsMarked(index) ? PanelColors::Corrected : PanelColors::Text;
 }
 
-void TargetPanel::PaintLine(QPainter& painter, const TargetLine& line, int left) const
+void TargetPanel::PaintLine(QPainter& painter, const TargetLine& line, int left, qsizetype flashed) const
 {
     const QString& text = m_target.Text();
     const int cw = m_font.cellWidth;
@@ -79,7 +88,7 @@ void TargetPanel::PaintLine(QPainter& painter, const TargetLine& line, int left)
         if (IsSecondHalfAt(text, i) && runStart < i)
             continue;
         const bool printable = IsDrawnAt(text, i);
-        const QColor colour = printable ? ColourAt(i) : QColor();
+        const QColor colour = !printable ? QColor() : i == flashed ? PanelColors::WrongText : ColourAt(i);
         if (!printable || colour != runColour) {
             drawRun(runStart, i, runColour);
             runStart = printable ? i : i + 1;
@@ -87,6 +96,51 @@ void TargetPanel::PaintLine(QPainter& painter, const TargetLine& line, int left)
         }
     }
     drawRun(runStart, line.end, runColour);
+
+    // Corrected characters keep their green and get a dark underline to stay readable.
+    const int underlineY = line.y + m_font.ascent + UnderlineWidth;
+    const qsizetype typedEnd = std::min(line.end, m_typed.Buffer().size());
+    for (qsizetype i = line.first; i < typedEnd; ++i) {
+        if (text.at(i).isPrint() && ColourAt(i) == PanelColors::Corrected)
+            painter.fillRect(left + int(i - line.first) * cw, underlineY, cw, UnderlineWidth,
+                             PanelColors::CorrectedUnderline);
+    }
+}
+
+bool TargetPanel::TakeRefusedFlash()
+{
+    const quint32 refused = m_typed.RefusedKeys();
+    if (refused > m_seenRefusedKeys)
+        m_flash.start();
+    m_seenRefusedKeys = refused;
+    return m_flash.isActive() && m_typed.IsBlocked();
+}
+
+qsizetype TargetPanel::PaintMarks(QPainter& painter, const TargetLine& line, int left, bool flashing) const
+{
+    const int cw = m_font.cellWidth;
+    const int lh = m_font.lineHeight;
+    const qsizetype typed = m_typed.Buffer().size();
+    const qsizetype cursor = m_target.Cursor();
+    const auto cellOf = [&](qsizetype index) {
+        return QRect(left + int(index - line.first) * cw, line.y, cw, lh);
+    };
+    const qsizetype typedEnd = std::min(line.end, typed);
+    if (typedEnd > line.first)
+        painter.fillRect(QRect(cellOf(line.first).topLeft(), cellOf(typedEnd - 1).bottomRight()),
+                         PanelColors::TypedBand);
+    if (cursor >= line.first && cursor < line.end)
+        painter.fillRect(cellOf(cursor), PanelColors::Position);
+    // The wrong character waiting for Backspace: the last typed one that differs from the text.
+    if (!flashing)
+        return -1;
+    for (qsizetype i = typedEnd - 1; i >= std::max(line.first, typed - 2); --i) {
+        if (m_typed.Buffer().at(i) != m_target.At(i)) {
+            painter.fillRect(cellOf(i), PanelColors::Wrong);
+            return i;
+        }
+    }
+    return -1;
 }
 
 void TargetPanel::paintEvent(QPaintEvent*)
@@ -94,6 +148,7 @@ void TargetPanel::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Base));
     painter.setFont(m_font.font);
+    const bool flashing = TakeRefusedFlash();
 
     const qsizetype cursor = m_target.Cursor();
     const int cw = m_font.cellWidth;
@@ -104,7 +159,7 @@ void TargetPanel::paintEvent(QPaintEvent*)
     for (const TargetLine& line : layout.lines) {
         if (line.y + lh <= 0 || line.y >= height())
             continue;
-        PaintLine(painter, line, layout.left);
+        PaintLine(painter, line, layout.left, PaintMarks(painter, line, layout.left, flashing));
         if (cursor >= line.first && cursor < line.end) {
             const QRect cell(layout.left + int(cursor - line.first) * cw, line.y, cw, lh);
             painter.setPen(QPen(PanelColors::Text, 1, Qt::DotLine));

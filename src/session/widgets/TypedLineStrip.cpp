@@ -4,12 +4,14 @@
 #include "session/TargetText.h"
 #include "session/TypedText.h"
 
+#include <algorithm>
 #include <QPainter>
 
 namespace clavora {
 
 namespace {
 constexpr int TopMargin = 2;
+constexpr int HintGap = 8;
 } // namespace
 
 TypedLineStrip::TypedLineStrip(const TargetText& target, const TypedText& typed, QWidget* parent)
@@ -22,6 +24,26 @@ void TypedLineStrip::SetFontSize(int storedFontSize)
 {
     m_font = ExerciseFont::ForSize(storedFontSize);
     update();
+}
+
+void TypedLineStrip::PaintBackspaceHint(QPainter& painter, int afterX)
+{
+    QFont hintFont = font();
+    hintFont.setBold(true);
+    painter.setFont(hintFont);
+    const QString hint = QStringLiteral("\u2190 Backspace");
+    const QFontMetrics metrics(hintFont);
+    const QSize plate(metrics.horizontalAdvance(hint) + 10, std::min(height() - 4, metrics.height() + 4));
+    // Beside the wrong character, or at the right end when the line has filled the strip.
+    const int left = std::min(afterX + HintGap, width() - plate.width() - 2);
+    const QRect box(QPoint(left, (height() - plate.height()) / 2), plate);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(PanelColors::Wrong, 1));
+    painter.setBrush(PanelColors::HintPlate);
+    painter.drawRoundedRect(QRectF(box).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
+    painter.setPen(PanelColors::HintText);
+    painter.drawText(box, Qt::AlignCenter, hint);
+    painter.setRenderHint(QPainter::Antialiasing, false);
 }
 
 void TypedLineStrip::paintEvent(QPaintEvent*)
@@ -50,6 +72,8 @@ void TypedLineStrip::paintEvent(QPaintEvent*)
             painter.drawText(QPoint(x, y + m_font.ascent), typed.mid(j, c.isHighSurrogate() ? 2 : 1));
         x += cw;
     }
+    if (m_typed.IsBlockedKeyRefused())
+        PaintBackspaceHint(painter, x);
     FinishTextPanel(painter, *this);
 }
 

@@ -9,6 +9,7 @@
 #include "session/widgets/TargetPanel.h"
 #include "session/widgets/TypedLineStrip.h"
 
+#include <cmath>
 #include <QApplication>
 #include <QImage>
 #include <QLabel>
@@ -53,6 +54,19 @@ bool IsInk(QRgb pixel, Ink ink)
 int CountInk(const QImage& image, const QRect& area, Ink ink)
 {
     return test::CountPixels(image, area, [ink](QRgb pixel) { return IsInk(pixel, ink); });
+}
+
+// WCAG contrast ratio of two colours.
+double Contrast(QColor a, QColor b)
+{
+    const auto luminance = [](QColor c) {
+        const auto channel = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 // The text block of a target panel is 714 pixels wide, centred; its first line starts halfway down.
@@ -138,6 +152,20 @@ private slots:
         QVERIFY(CountInk(image, cell(3), Ink::Dark) > 5);
         QCOMPARE(CountInk(image, cell(3), Ink::Red), 0);
         QVERIFY(CountInk(image, cell(5), Ink::Dark) > 5); // untyped characters are black
+
+        // The position's cell (4) is tinted inside its frame; the cell after it stays white.
+        const QColor tint = image.pixelColor(cell(4).center().x(), cell(4).top() + 2);
+        QVERIFY2(tint.red() > 200 && tint.blue() < 200, qPrintable(tint.name()));
+        QCOMPARE(image.pixelColor(cell(5).left() + 1, cell(5).top() + 2), QColor(Qt::white));
+        // Typed cells lie on a faint band, not on white.
+        const QColor band = image.pixelColor(cell(0).left() + 1, cell(0).top() + 1);
+        QVERIFY(band != QColor(Qt::white) && Contrast(band, Qt::white) < 1.2);
+        // The corrected character carries a mark that reads at 3:1 or better against its background.
+        double best = 1.0;
+        for (int y = cell(1).top() + panel.Font().ascent; y <= cell(1).bottom(); ++y)
+            for (int x = cell(1).left(); x <= cell(1).right(); ++x)
+                best = std::max(best, Contrast(image.pixelColor(x, y), band));
+        QVERIFY2(best >= 3.0, qPrintable(QString::number(best)));
     }
 
     void targetPanel_framesTypingPosition()
@@ -303,9 +331,10 @@ private slots:
         const test::Exercise exercise(u"a"_s);
         KeyboardGuidePanel keyboard(exercise.typed);
         KeypadGuidePanel keypad(exercise.typed);
-        QCOMPARE(keyboard.size(), QSize(514, 189));
-        QCOMPARE(keyboard.sizeHint(), QSize(514, 189));
-        QCOMPARE(keypad.size(), QSize(143, 189));
+        // The picture with the finger's caption strip under it.
+        QCOMPARE(keyboard.size(), QSize(514, 189 + GuidePanel::CaptionHeight));
+        QCOMPARE(keyboard.sizeHint(), keyboard.size());
+        QCOMPARE(keypad.size(), QSize(143, 189 + GuidePanel::CaptionHeight));
         // Pictures are decoded by the first paint, not while the window is built.
         QVERIFY(keyboard.Pictures().Picture(397).isNull());
         keyboard.grab();

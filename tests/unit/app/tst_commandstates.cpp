@@ -3,6 +3,8 @@
 #include "app/CommandStateRules.h"
 #include "app/CommandTables.h"
 #include "app/CourseRules.h"
+#include "app/CourseTable.h"
+#include "app/ResultNotes.h"
 #include "settings/ValueFormat.h"
 
 #include <QTest>
@@ -207,6 +209,39 @@ private slots:
         in.lastSkillLevel = float(ValueFormat::ParseReal(lastStored));
         in.firstIncompleteSection = [incomplete] { return incomplete; };
         QCOMPARE(CourseRules::NextCourseEntry(in), next);
+    }
+
+    void resultNotes_data()
+    {
+        QTest::addColumn<double>("netWpm");
+        QTest::addColumn<double>("latest");
+        QTest::addColumn<double>("best");
+        QTest::addColumn<QString>("comparison");
+        QTest::addRow("never typed") << 20.0 << 0.0 << 0.0 << "";
+        QTest::addRow("faster and slower")
+            << 30.4 << 22.0 << 33.0 << "+8 WPM on your latest, -3 WPM on your best";
+        QTest::addRow("rounds to the same")
+            << 25.2 << 25.0 << 25.4 << "the same as your latest, the same as your best";
+    }
+
+    void resultNotes()
+    {
+        QFETCH(double, netWpm);
+        QFETCH(double, latest);
+        QFETCH(double, best);
+        QFETCH(QString, comparison);
+        QCOMPARE(ResultNotes::Comparison(netWpm, LessonFigures{latest, best, AwardLevel::None}), comparison);
+        QCOMPARE(ResultNotes::Comparison(netWpm, std::nullopt), QString());
+    }
+
+    void courseMove_explainsOnlySkips()
+    {
+        QCOMPARE(ResultNotes::CourseMove(5, 6), QString());
+        QCOMPARE(ResultNotes::CourseMove(CourseTable::SkillTestEntry, CourseTable::FirstLessonEntry),
+                 QString());
+        QCOMPARE(ResultNotes::CourseMove(28, 25), QString()); // back to an incomplete section
+        QCOMPARE(ResultNotes::CourseMove(5, 7),
+                 QStringLiteral("Your skill level lets you skip ahead to %1.").arg(CourseTable::TitleOf(7)));
     }
 };
 

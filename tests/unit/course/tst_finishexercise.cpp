@@ -132,7 +132,9 @@ private slots:
         QCOMPARE(f.Profile().Get(Profile::LastSkillLevel), 0.0);
         QCOMPARE(f.Course().GameBreakCountdown(), 4);
         QCOMPARE(Commands(f.LastDialog().buttons), (QList<int>{Next, Repeat}));
-        QCOMPARE(Row(f.LastDialog(), u"Duration (sec): "_s), u"0"_s);
+        // Nothing was rated: no table of zeros, a note instead.
+        QCOMPARE(f.LastDialog().summary.rows.size(), 0);
+        QCOMPARE(f.LastDialog().summary.notes, QStringList{u"Stopped - not rated"_s});
 
         // "Restart" loads the same lesson again.
         QTRY_COMPARE(f.controller->State(), int(SessionState::Typing));
