@@ -3,6 +3,7 @@
 #include "app/CommandStateRules.h"
 #include "app/CommandTables.h"
 #include "app/MainController.h"
+#include "app/ProgressController.h"
 #include "settings/SettingsStore.h"
 #include "app/widgets/TypingView.h"
 #include "dialogs/ExerciseFinishedDialog.h"
@@ -13,6 +14,7 @@
 #include "gui/HelpWindow.h"
 #include "gui/ProgressWindow.h"
 #include "gui/TabbedToolbar.h"
+#include "progress/widgets/ResultsView.h"
 #include "session/TypingSession.h"
 #include "session/widgets/ClockPanel.h"
 #include "session/widgets/FinishedNotice.h"
@@ -174,7 +176,9 @@ void MainWindow::BuildViews()
     });
     m_dictationView = new QWidget(m_views);
     m_gamesView = new QWidget(m_views);
-    m_resultsView = new QWidget(m_views);
+    auto* results = new ResultsView(m_controller.Progress(), m_views);
+    m_controller.Progress().AttachView(results);
+    m_resultsView = results;
     for (QWidget* view : {static_cast<QWidget*>(m_typingView), m_dictationView, m_gamesView, m_resultsView})
         m_views->addWidget(view);
     setCentralWidget(central);

@@ -10,6 +10,7 @@
 #include "progress/ResultsStore.h"
 #include "session/TypingSession.h"
 #include "TestClock.h"
+#include "TestDataFolder.h"
 
 #include <memory>
 #include <QTemporaryDir>
@@ -21,7 +22,9 @@ namespace clavora::test {
 // answers from a script; exercises are typed key by key on a clock the test moves.
 class CourseFixture final
 {
-    // Declared first, so the settings outlive the controller that uses them.
+    // Declared first, so the settings outlive the controller that uses them; reports land in the
+    // temporary data folder.
+    TestDataFolder m_data;
     QTemporaryDir m_dir;
     RegistryStore m_registry;
     std::unique_ptr<SettingsStore> m_settings;

@@ -1,0 +1,401 @@
+#include "progress/widgets/ProgressChart.h"
+
+#include <algorithm>
+#include <cmath>
+#include <QEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+
+namespace clavora {
+
+namespace {
+
+const QColor GridColour(250, 250, 250);
+constexpr int VerticalGridLines = 49; // one every 2 % of the width
+constexpr qreal LegendHeight = 30.0;
+constexpr qreal Margin = 10.0;
+constexpr qreal MinMarkerSpacing = 7.0;
+constexpr qreal HitRadius = 10.0;
+constexpr qreal LineWidth = 2.0;
+
+QFont SmallFont(const QFont& font)
+{
+    QFont small = font;
+    small.setPointSizeF(font.pointSizeF() > 0 ? font.pointSizeF() * 0.9 : 9.0);
+    return small;
+}
+
+QString AxisNumber(double value)
+{
+    return QString::number(value, 'f', value == std::floor(value) ? 0 : 1);
+}
+
+// At most four points per pixel column (first, lowest, highest, last), so a long history draws
+// as fast as a short one and still shows every peak.
+QPolygonF Thinned(const QPolygonF& points)
+{
+    if (points.size() < 512)
+        return points;
+    QPolygonF thinned;
+    thinned.reserve(points.size() / 4);
+    qsizetype start = 0;
+    while (start < points.size()) {
+        const qreal column = std::floor(points[start].x());
+        qsizetype end = start;
+        qsizetype low = start;
+        qsizetype high = start;
+        while (end < points.size() && std::floor(points[end].x()) == column) {
+            if (points[end].y() > points[low].y())
+                low = end;
+            if (points[end].y() < points[high].y())
+                high = end;
+            ++end;
+        }
+        const qsizetype last = end - 1;
+        qsizetype picks[] = {start, std::min(low, high), std::max(low, high), last};
+        qsizetype previous = -1;
+        for (const qsizetype pick : picks) {
+            if (pick != previous)
+                thinned.append(points[pick]);
+            previous = pick;
+        }
+        start = end;
+    }
+    return thinned;
+}
+
+} // namespace
+
+ProgressChart::ProgressChart(QWidget* parent) : QWidget(parent)
+{
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setBackgroundRole(QPalette::Button);
+}
+
+QColor ProgressChart::SeriesColour(qsizetype index)
+{
+    static const QColor Colours[] = {QColor(31, 54, 192), QColor(222, 110, 20), QColor(30, 150, 80),
+                                     QColor(150, 60, 170), QColor(200, 40, 70)};
+    return Colours[size_t(index) % std::size(Colours)];
+}
+
+void ProgressChart::SetSeries(const QList<ChartSeries>& series)
+{
+    const bool sameSeries = series.size() == m_series.size();
+    m_series = series;
+    if (!sameSeries)
+        m_shown = QList<bool>(series.size(), true);
+    m_hover = {};
+    Invalidate();
+}
+
+bool ProgressChart::IsSeriesShown(qsizetype index) const
+{
+    return index >= 0 && index < m_shown.size() && m_shown[index];
+}
+
+void ProgressChart::SetSeriesShown(qsizetype index, bool shown)
+{
+    if (index < 0 || index >= m_shown.size() || m_shown[index] == shown)
+        return;
+    m_shown[index] = shown;
+    m_hover = {};
+    Invalidate();
+}
+
+void ProgressChart::Invalidate()
+{
+    m_layout.valid = false;
+    update();
+}
+
+const ProgressChart::Layout& ProgressChart::CurrentLayout() const
+{
+    if (!m_layout.valid) {
+        m_layout = Layout();
+        BuildLayout(m_layout);
+        m_layout.valid = true;
+    }
+    return m_layout;
+}
+
+void ProgressChart::BuildLayout(Layout& layout) const
+{
+    const QFontMetricsF metrics(font());
+    const QFontMetricsF small(SmallFont(font()));
+    qreal x = Margin;
+    for (const ChartSeries& series : m_series) {
+        const QString text = QStringLiteral("%1 (%2)").arg(series.name).arg(series.history.points.size());
+        const qreal width = 34.0 + metrics.horizontalAdvance(text) + 12.0;
+        layout.chips.append(QRectF(x, Margin, width, LegendHeight - 6.0));
+        x += width + 8.0;
+    }
+
+    qint64 from = std::numeric_limits<qint64>::max();
+    qint64 to = std::numeric_limits<qint64>::min();
+    double speedMax = 0.0;
+    double scoreMax = 0.0;
+    for (qsizetype s = 0; s < m_series.size(); ++s) {
+        const ResultHistory& history = m_series[s].history;
+        if (!IsSeriesShown(s) || history.points.isEmpty())
+            continue;
+        from = std::min(from, history.points.front().timestamp);
+        to = std::max(to, history.points.back().timestamp);
+        (m_series[s].isGame ? scoreMax : speedMax) = std::max(m_series[s].isGame ? scoreMax : speedMax,
+                                                              history.maximum);
+        (m_series[s].isGame ? layout.hasScore : layout.hasSpeed) = true;
+    }
+    if (!layout.hasSpeed && !layout.hasScore)
+        return;
+    if (to - from < 3600) {
+        const qint64 middle = from + (to - from) / 2;
+        from = middle - 43200;
+        to = middle + 43200;
+    }
+    const qint64 pad = std::max<qint64>(1, (to - from) / 40);
+    layout.from = from - pad;
+    layout.to = to + pad;
+
+    const qreal labelWidth = small.horizontalAdvance(QStringLiteral("00000")) + 8.0;
+    const qreal top = Margin + LegendHeight + small.height() + 6.0;
+    const qreal left = Margin + labelWidth;
+    const qreal right = width() - Margin - (layout.hasScore ? labelWidth + small.horizontalAdvance(u'0') : 4.0);
+    const qreal bottom = height() - Margin - small.height() * 2.0 - 6.0;
+    layout.plot = QRectF(QPointF(left, top), QPointF(std::max(left + 10.0, right), std::max(top + 10.0, bottom)));
+    const int valueTicks = std::clamp(int(layout.plot.height() / (small.height() * 2.5)), 2, 10);
+    layout.speedAxis = ChartAxes::ValueAxisFor(speedMax, valueTicks);
+    layout.scoreAxis = ChartAxes::ValueAxisFor(scoreMax, valueTicks);
+    const qreal dateWidth = small.horizontalAdvance(QStringLiteral("30 Sep 2030")) + 16.0;
+    layout.ticks = ChartAxes::TimeTicks(layout.from, layout.to, std::max(2, int(layout.plot.width() / dateWidth)));
+
+    for (qsizetype s = 0; s < m_series.size(); ++s) {
+        QPolygonF points;
+        if (IsSeriesShown(s)) {
+            points.reserve(m_series[s].history.points.size());
+            for (qsizetype p = 0; p < m_series[s].history.points.size(); ++p)
+                points.append(PointPosition(layout, s, p));
+        }
+        const bool sparse = points.size() <= 1 || layout.plot.width() / points.size() >= MinMarkerSpacing;
+        layout.markers.append(sparse ? points : QPolygonF());
+        layout.lines.append(Thinned(points));
+    }
+}
+
+QPointF ProgressChart::PointPosition(const Layout& layout, qsizetype series, qsizetype point) const
+{
+    const HistoryPoint& record = m_series[series].history.points[point];
+    const double maximum = m_series[series].isGame ? layout.scoreAxis.maximum : layout.speedAxis.maximum;
+    const qreal x = layout.plot.left() +
+                    layout.plot.width() * double(record.timestamp - layout.from) / double(layout.to - layout.from);
+    const qreal y = layout.plot.bottom() - layout.plot.height() * std::min(1.0, record.value / maximum);
+    return {x, y};
+}
+
+void ProgressChart::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const Layout& layout = CurrentLayout();
+    painter.fillRect(rect(), palette().button());
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+    PaintLegend(painter, layout);
+    if (!layout.hasSpeed && !layout.hasScore) {
+        painter.setPen(palette().color(QPalette::Disabled, QPalette::Text));
+        painter.drawText(rect().adjusted(20, int(LegendHeight + Margin), -20, -20), Qt::AlignCenter | Qt::TextWordWrap,
+                         QStringLiteral("No results yet. Finished lessons, tests and games appear here."));
+        return;
+    }
+    PaintAxes(painter, layout);
+    PaintSeries(painter, layout);
+}
+
+void ProgressChart::PaintLegend(QPainter& painter, const Layout& layout) const
+{
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    for (qsizetype s = 0; s < m_series.size(); ++s) {
+        const QRectF chip = layout.chips[s];
+        const bool empty = m_series[s].history.points.isEmpty();
+        const bool shown = IsSeriesShown(s) && !empty;
+        QColor colour = SeriesColour(s);
+        if (!shown)
+            colour.setAlpha(90);
+        painter.setPen(shown ? QPen(colour, 1.0) : QPen(palette().color(QPalette::Mid), 1.0));
+        painter.setBrush(shown ? palette().base() : Qt::NoBrush);
+        painter.drawRoundedRect(chip.adjusted(0.5, 0.5, -0.5, -0.5), 6.0, 6.0);
+        const qreal midY = chip.center().y();
+        painter.setPen(QPen(colour, LineWidth, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(QPointF(chip.left() + 8.0, midY), QPointF(chip.left() + 26.0, midY));
+        painter.setBrush(palette().base());
+        painter.drawEllipse(QPointF(chip.left() + 17.0, midY), 3.0, 3.0);
+        painter.setPen(palette().color(shown ? QPalette::Active : QPalette::Disabled, QPalette::Text));
+        painter.drawText(chip.adjusted(32.0, 0, -6.0, 0), Qt::AlignVCenter | Qt::AlignLeft,
+                         QStringLiteral("%1 (%2)").arg(m_series[s].name).arg(m_series[s].history.points.size()));
+    }
+    painter.setBrush(Qt::NoBrush);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+}
+
+void ProgressChart::PaintAxes(QPainter& painter, const Layout& layout) const
+{
+    const QRectF plot = layout.plot;
+    const QColor textColour = palette().color(QPalette::Text);
+    const QColor axisColour = palette().color(QPalette::Mid);
+    painter.setFont(SmallFont(font()));
+    const QFontMetricsF small(painter.font());
+
+    // The fixed grid: 49 vertical lines at every 2 % of the width, then one line per value step.
+    painter.setPen(QPen(GridColour, 0));
+    QVarLengthArray<QLineF, 64> grid;
+    for (int i = 1; i <= VerticalGridLines; ++i) {
+        const qreal x = std::round(plot.left() + plot.width() * i / 50.0) + 0.5;
+        grid.append(QLineF(x, plot.top(), x, plot.bottom()));
+    }
+    const ValueAxis& values = layout.hasSpeed ? layout.speedAxis : layout.scoreAxis;
+    const int steps = int(std::lround(values.maximum / values.step));
+    for (int i = 1; i <= steps; ++i) {
+        const qreal y = std::round(plot.bottom() - plot.height() * i / steps) + 0.5;
+        grid.append(QLineF(plot.left(), y, plot.right(), y));
+    }
+    painter.drawLines(grid.constData(), int(grid.size()));
+
+    painter.setPen(QPen(axisColour, 0));
+    const qreal bottomY = std::round(plot.bottom()) + 0.5;
+    painter.drawLine(QLineF(plot.left(), bottomY, plot.right(), bottomY));
+    painter.setPen(textColour);
+    const auto valueLabels = [&](const ValueAxis& axis, bool leftSide, const QString& unit) {
+        const qreal edge = leftSide ? plot.left() - 6.0 : plot.right() + 6.0;
+        const Qt::Alignment align = (leftSide ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+        for (int i = 0; i <= steps; ++i) {
+            const qreal y = plot.bottom() - plot.height() * i / steps;
+            const QRectF box = leftSide ? QRectF(0, y - 10, edge, 20) : QRectF(edge, y - 10, width() - edge, 20);
+            painter.drawText(box, align, AxisNumber(axis.maximum * i / steps));
+        }
+        const qreal unitY = plot.top() - small.height() - 4.0;
+        const QRectF unitBox = leftSide ? QRectF(Margin, unitY, 120, small.height())
+                                        : QRectF(plot.right() - 120, unitY, 120 + 6.0, small.height());
+        painter.drawText(unitBox, (leftSide ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter, unit);
+    };
+    if (layout.hasSpeed)
+        valueLabels(layout.speedAxis, true, QStringLiteral("Net WPM"));
+    if (layout.hasScore)
+        valueLabels(layout.scoreAxis, !layout.hasSpeed, QStringLiteral("Game score"));
+
+    for (const TimeTick& tick : layout.ticks) {
+        const qreal x = std::round(plot.left() + plot.width() * double(tick.seconds - layout.from) /
+                                                     double(layout.to - layout.from)) +
+                        0.5;
+        painter.setPen(QPen(axisColour, 0));
+        painter.drawLine(QLineF(x, bottomY, x, bottomY + 4.0));
+        painter.setPen(textColour);
+        painter.drawText(QRectF(x - 60.0, bottomY + 6.0, 120.0, small.height()), Qt::AlignHCenter | Qt::AlignTop,
+                         tick.label);
+    }
+}
+
+void ProgressChart::PaintSeries(QPainter& painter, const Layout& layout) const
+{
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setClipRect(layout.plot.adjusted(-6.0, -6.0, 6.0, 6.0));
+    for (qsizetype s = 0; s < layout.lines.size(); ++s) {
+        if (layout.lines[s].isEmpty())
+            continue;
+        const QColor colour = SeriesColour(s);
+        painter.setPen(QPen(colour, LineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawPolyline(layout.lines[s]);
+        painter.setPen(QPen(colour, 1.5));
+        painter.setBrush(palette().base());
+        for (const QPointF& point : layout.markers[s])
+            painter.drawEllipse(point, 3.0, 3.0);
+    }
+    if (m_hover.series >= 0) {
+        const QPointF point = PointPosition(layout, m_hover.series, m_hover.point);
+        painter.setPen(QPen(SeriesColour(m_hover.series), 2.0));
+        painter.setBrush(palette().base());
+        painter.drawEllipse(point, 5.5, 5.5);
+    }
+    painter.setClipping(false);
+    painter.setBrush(Qt::NoBrush);
+}
+
+ProgressChart::Hit ProgressChart::HitAt(const QPointF& position) const
+{
+    const Layout& layout = CurrentLayout();
+    Hit best;
+    qreal bestDistance = HitRadius;
+    if (!layout.hasSpeed && !layout.hasScore)
+        return best;
+    const double span = double(layout.to - layout.from);
+    const auto timeAt = [&](qreal x) { return layout.from + qint64((x - layout.plot.left()) / layout.plot.width() * span); };
+    const qint64 earliest = timeAt(position.x() - HitRadius);
+    const qint64 latest = timeAt(position.x() + HitRadius);
+    for (qsizetype s = 0; s < m_series.size(); ++s) {
+        if (!IsSeriesShown(s))
+            continue;
+        const auto& points = m_series[s].history.points;
+        auto it = std::lower_bound(points.cbegin(), points.cend(), earliest,
+                                   [](const HistoryPoint& p, qint64 t) { return p.timestamp < t; });
+        for (; it != points.cend() && it->timestamp <= latest; ++it) {
+            const qsizetype index = it - points.cbegin();
+            const qreal distance = QLineF(PointPosition(layout, s, index), position).length();
+            if (distance < bestDistance) {
+                bestDistance = distance;
+                best = {s, index};
+            }
+        }
+    }
+    return best;
+}
+
+void ProgressChart::mouseMoveEvent(QMouseEvent* event)
+{
+    const Hit hit = HitAt(event->position());
+    if (hit.series == m_hover.series && hit.point == m_hover.point)
+        return;
+    m_hover = hit;
+    update();
+    if (hit.series < 0) {
+        QToolTip::hideText();
+        return;
+    }
+    const ChartSeries& series = m_series[hit.series];
+    QToolTip::showText(event->globalPosition().toPoint(),
+                       PointTooltip(series.history.points[hit.point], series.isGame), this);
+}
+
+void ProgressChart::mousePressEvent(QMouseEvent* event)
+{
+    const Layout& layout = CurrentLayout();
+    for (qsizetype s = 0; s < layout.chips.size(); ++s) {
+        if (layout.chips[s].contains(event->position()) && !m_series[s].history.points.isEmpty()) {
+            SetSeriesShown(s, !IsSeriesShown(s));
+            return;
+        }
+    }
+    QWidget::mousePressEvent(event);
+}
+
+void ProgressChart::leaveEvent(QEvent* event)
+{
+    if (m_hover.series >= 0) {
+        m_hover = {};
+        update();
+    }
+    QWidget::leaveEvent(event);
+}
+
+void ProgressChart::resizeEvent(QResizeEvent* event)
+{
+    m_layout.valid = false;
+    QWidget::resizeEvent(event);
+}
+
+void ProgressChart::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange)
+        Invalidate();
+    QWidget::changeEvent(event);
+}
+
+} // namespace clavora
