@@ -83,9 +83,14 @@ void ProgressController::RefreshResultsView()
 
 void ProgressController::OnUserChosen(const QString& name)
 {
+    QString stored;
+    for (const QString& user : Main().Settings().UserNames()) {
+        if (user.compare(name, Qt::CaseInsensitive) == 0)
+            stored = user;
+    }
     // A user change under a running exercise would file its result under the wrong user.
-    if (!Main().IsBusy() && Main().Settings().UserExists(name))
-        Main().SelectUser(name); // refreshes the view
+    if (!Main().IsBusy() && !stored.isEmpty())
+        Main().SelectUser(stored); // refreshes the view
     else
         RefreshResultsView();
 }

@@ -10,7 +10,6 @@
 #include "progress/ResultsStore.h"
 #include "session/TypingSession.h"
 #include "TestClock.h"
-#include "TestDataFolder.h"
 
 #include <memory>
 #include <QTemporaryDir>
@@ -22,9 +21,7 @@ namespace clavora::test {
 // answers from a script; exercises are typed key by key on a clock the test moves.
 class CourseFixture final
 {
-    // Declared first, so the settings outlive the controller that uses them; reports land in the
-    // temporary data folder.
-    TestDataFolder m_data;
+    // Declared first, so the settings outlive the controller that uses them.
     QTemporaryDir m_dir;
     RegistryStore m_registry;
     std::unique_ptr<SettingsStore> m_settings;
@@ -39,6 +36,8 @@ public:
         m_settings->WriteText(QStringLiteral("Settings"), QStringLiteral("FirstRun"), QStringLiteral("0"));
         m_settings->CreateUser(UserName, 5);
         m_settings->SelectUser(UserName);
+        // Finished exercises write their report rows beside the test's registry.
+        m_settings->WriteUserText(QStringLiteral("ReportFolder"), m_dir.filePath(QStringLiteral("Reports")));
         view.onFinishedNotice_ = [this] { controller->OnFinishedNoticeClosed(); };
         controller = std::make_unique<MainController>(*m_settings, clock, m_dir.path());
         controller->Initialize(view);
