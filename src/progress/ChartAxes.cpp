@@ -89,23 +89,36 @@ QString LabelOf(const QDateTime& at, const TimeStep& step, const QDateTime& prev
     return QString();
 }
 
+double SaneLargest(double largest)
+{
+    return std::isfinite(largest) && largest > 0.0 ? largest : 1.0;
+}
+
+// The smallest step of factor times a power of ten that reaches the largest value in the steps.
+double RoundStep(double largest, int steps, std::initializer_list<double> factors)
+{
+    steps = std::max(1, steps);
+    largest = SaneLargest(largest);
+    const double power = std::pow(10.0, std::floor(std::log10(largest / steps)));
+    for (const double factor : factors) {
+        if (factor * power * steps >= largest * (1.0 - 1e-12))
+            return factor * power;
+    }
+    return power * 10.0;
+}
+
 } // namespace
 
 ValueAxis ValueAxisFor(double largest, int maxTicks)
 {
-    maxTicks = std::max(1, maxTicks);
-    if (!std::isfinite(largest) || largest <= 0.0)
-        largest = 1.0;
-    const double rough = largest / maxTicks;
-    const double power = std::pow(10.0, std::floor(std::log10(rough)));
-    double step = power * 10.0;
-    for (const double factor : {1.0, 2.0, 5.0, 10.0}) {
-        if (factor * power * maxTicks >= largest) {
-            step = factor * power;
-            break;
-        }
-    }
-    return {std::ceil(largest / step - 1e-9) * step, step};
+    const double step = RoundStep(largest, maxTicks, {1.0, 2.0, 5.0, 10.0});
+    return {std::ceil(SaneLargest(largest) / step - 1e-9) * step, step};
+}
+
+ValueAxis ValueAxisWithSteps(double largest, int steps)
+{
+    const double step = RoundStep(largest, steps, {1.0, 2.0, 2.5, 5.0, 10.0});
+    return {step * std::max(1, steps), step};
 }
 
 QList<TimeTick> TimeTicks(qint64 from, qint64 to, int maxTicks)

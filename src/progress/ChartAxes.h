@@ -23,6 +23,9 @@ namespace ChartAxes {
 
 // The smallest round axis that holds the largest value with at most maxTicks steps.
 ValueAxis ValueAxisFor(double largest, int maxTicks);
+// A second axis beside another with this many steps, so both share one grid: the smallest round
+// step (1, 2, 2.5 or 5 times a power of ten) that reaches the largest value in that many steps.
+ValueAxis ValueAxisWithSteps(double largest, int steps);
 // Ticks on local-time boundaries (hours, days, weeks, months, years) from the first boundary at
 // or after from up to to, at most maxTicks of them. A label names the date where the date
 // changes and the year where it changes.

@@ -89,7 +89,7 @@ HighScoresWindow::HighScoresWindow(const QList<HighScoreRow>& rows, QWidget* par
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
-    resize(400, std::min(560, int(LineSpacing * (rows.size() + 3) + 90)));
+    resize(400, std::min(600, int(LineSpacing * (rows.size() + 3) + 100)));
 }
 
 } // namespace clavora

@@ -125,28 +125,37 @@ void ProgressChart::BuildLayout(Layout& layout) const
 {
     const QFontMetricsF metrics(font());
     const QFontMetricsF small(SmallFont(font()));
-    qreal x = Margin;
+    QPointF at(Margin, Margin);
     for (const ChartSeries& series : m_series) {
         const QString text = QStringLiteral("%1 (%2)").arg(series.name).arg(series.history.points.size());
-        const qreal width = 34.0 + metrics.horizontalAdvance(text) + 12.0;
-        layout.chips.append(QRectF(x, Margin, width, LegendHeight - 6.0));
-        x += width + 8.0;
+        const qreal chipWidth = 34.0 + metrics.horizontalAdvance(text) + 12.0;
+        if (at.x() > Margin && at.x() + chipWidth > width() - Margin)
+            at = QPointF(Margin, at.y() + LegendHeight);
+        layout.chips.append(QRectF(at, QSizeF(chipWidth, LegendHeight - 6.0)));
+        at.rx() += chipWidth + 8.0;
     }
+    layout.legendBottom = at.y() + LegendHeight;
 
     qint64 from = std::numeric_limits<qint64>::max();
     qint64 to = std::numeric_limits<qint64>::min();
     double speedMax = 0.0;
     double scoreMax = 0.0;
+    int shownGames = 0;
     for (qsizetype s = 0; s < m_series.size(); ++s) {
         const ResultHistory& history = m_series[s].history;
         if (!IsSeriesShown(s) || history.points.isEmpty())
             continue;
         from = std::min(from, history.points.front().timestamp);
         to = std::max(to, history.points.back().timestamp);
-        (m_series[s].isGame ? scoreMax : speedMax) = std::max(m_series[s].isGame ? scoreMax : speedMax,
-                                                              history.maximum);
-        (m_series[s].isGame ? layout.hasScore : layout.hasSpeed) = true;
+        if (m_series[s].isGame) {
+            scoreMax = std::max(scoreMax, history.maximum);
+            ++shownGames;
+        } else {
+            speedMax = std::max(speedMax, history.maximum);
+        }
     }
+    layout.hasSpeed = speedMax > 0.0;
+    layout.hasScore = shownGames > 0;
     if (!layout.hasSpeed && !layout.hasScore)
         return;
     if (to - from < 3600) {
@@ -159,17 +168,32 @@ void ProgressChart::BuildLayout(Layout& layout) const
     layout.to = to + pad;
 
     const qreal labelWidth = small.horizontalAdvance(QStringLiteral("00000")) + 8.0;
-    const qreal top = Margin + LegendHeight + small.height() + 6.0;
+    const qreal top = layout.legendBottom + small.height() + 6.0;
     const qreal left = Margin + labelWidth;
-    const qreal right = width() - Margin - (layout.hasScore ? labelWidth + small.horizontalAdvance(u'0') : 4.0);
+    const qreal right = width() - Margin - (layout.hasScore && layout.hasSpeed ? labelWidth : 4.0);
     const qreal bottom = height() - Margin - small.height() * 2.0 - 6.0;
     layout.plot = QRectF(QPointF(left, top), QPointF(std::max(left + 10.0, right), std::max(top + 10.0, bottom)));
     const int valueTicks = std::clamp(int(layout.plot.height() / (small.height() * 2.5)), 2, 10);
     layout.speedAxis = ChartAxes::ValueAxisFor(speedMax, valueTicks);
-    layout.scoreAxis = ChartAxes::ValueAxisFor(scoreMax, valueTicks);
+    const int steps = int(std::lround(layout.speedAxis.maximum / layout.speedAxis.step));
+    // One game is drawn in its own points; several are each drawn against their best score, as a
+    // share of it, so a game of small scores is not flattened by one of large scores.
+    const double scoreTop = shownGames == 1 ? scoreMax : 100.0;
+    layout.scoreAxis = layout.hasSpeed ? ChartAxes::ValueAxisWithSteps(scoreTop, steps)
+                                       : ChartAxes::ValueAxisFor(scoreTop, valueTicks);
+    layout.scoreUnit = shownGames == 1 ? QStringLiteral("Game score") : QStringLiteral("% of best game score");
     const qreal dateWidth = small.horizontalAdvance(QStringLiteral("30 Sep 2030")) + 16.0;
     layout.ticks = ChartAxes::TimeTicks(layout.from, layout.to, std::max(2, int(layout.plot.width() / dateWidth)));
 
+    for (qsizetype s = 0; s < m_series.size(); ++s) {
+        const ChartSeries& series = m_series[s];
+        if (!series.isGame)
+            layout.seriesMaximum.append(layout.speedAxis.maximum);
+        else if (shownGames == 1)
+            layout.seriesMaximum.append(layout.scoreAxis.maximum);
+        else
+            layout.seriesMaximum.append(series.history.maximum * layout.scoreAxis.maximum / 100.0);
+    }
     for (qsizetype s = 0; s < m_series.size(); ++s) {
         QPolygonF points;
         if (IsSeriesShown(s)) {
@@ -186,7 +210,7 @@ void ProgressChart::BuildLayout(Layout& layout) const
 QPointF ProgressChart::PointPosition(const Layout& layout, qsizetype series, qsizetype point) const
 {
     const HistoryPoint& record = m_series[series].history.points[point];
-    const double maximum = m_series[series].isGame ? layout.scoreAxis.maximum : layout.speedAxis.maximum;
+    const double maximum = layout.seriesMaximum[series];
     const qreal x = layout.plot.left() +
                     layout.plot.width() * double(record.timestamp - layout.from) / double(layout.to - layout.from);
     const qreal y = layout.plot.bottom() - layout.plot.height() * std::min(1.0, record.value / maximum);
@@ -203,7 +227,7 @@ void ProgressChart::paintEvent(QPaintEvent*)
     PaintLegend(painter, layout);
     if (!layout.hasSpeed && !layout.hasScore) {
         painter.setPen(palette().color(QPalette::Disabled, QPalette::Text));
-        painter.drawText(rect().adjusted(20, int(LegendHeight + Margin), -20, -20), Qt::AlignCenter | Qt::TextWordWrap,
+        painter.drawText(rect().adjusted(20, int(layout.legendBottom), -20, -20), Qt::AlignCenter | Qt::TextWordWrap,
                          QStringLiteral("No results yet. Finished lessons, tests and games appear here."));
         return;
     }
@@ -274,13 +298,13 @@ void ProgressChart::PaintAxes(QPainter& painter, const Layout& layout) const
         }
         const qreal unitY = plot.top() - small.height() - 4.0;
         const QRectF unitBox = leftSide ? QRectF(Margin, unitY, 120, small.height())
-                                        : QRectF(plot.right() - 120, unitY, 120 + 6.0, small.height());
+                                        : QRectF(plot.right() - 240, unitY, 240 + 6.0, small.height());
         painter.drawText(unitBox, (leftSide ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter, unit);
     };
     if (layout.hasSpeed)
         valueLabels(layout.speedAxis, true, QStringLiteral("Net WPM"));
     if (layout.hasScore)
-        valueLabels(layout.scoreAxis, !layout.hasSpeed, QStringLiteral("Game score"));
+        valueLabels(layout.scoreAxis, !layout.hasSpeed, layout.scoreUnit);
 
     for (const TimeTick& tick : layout.ticks) {
         const qreal x = std::round(plot.left() + plot.width() * double(tick.seconds - layout.from) /

@@ -47,6 +47,7 @@ private:
     {
         bool valid = false;
         QList<QRectF> chips;
+        qreal legendBottom = 0.0;
         QRectF plot;
         qint64 from = 0;
         qint64 to = 1;
@@ -54,6 +55,8 @@ private:
         bool hasScore = false;
         ValueAxis speedAxis;
         ValueAxis scoreAxis;
+        QString scoreUnit;
+        QList<double> seriesMaximum; // the value drawn at the top of the plot, per series
         QList<TimeTick> ticks;
         QList<QPolygonF> lines;       // per series; empty when hidden
         QList<QPolygonF> markers;     // per series; only when the points are far enough apart

@@ -85,6 +85,8 @@ ReportsDialog::ReportsDialog(const ReportFolder& folder, QWidget* parent) : QDia
     for (int column = 0; column < 3; ++column)
         m_list->resizeColumnToContents(column);
     m_list->setColumnWidth(0, std::max(m_list->columnWidth(0) + 40, 200));
+    if (QTreeWidgetItem* newest = m_list->topLevelItem(0))
+        m_list->setCurrentItem(newest);
     resize(560, 420);
 }
 
