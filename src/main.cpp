@@ -1,11 +1,11 @@
 #include "app/MainController.h"
-#include "settings/SettingsStore.h"
 #include "app/widgets/MainWindow.h"
 #include "platform/Clock.h"
 #include "platform/KnownFolders.h"
 #include "platform/RegistryStore.h"
 #include "platform/ResourceStore.h"
 #include "platform/SingleInstanceGuard.h"
+#include "settings/SettingsStore.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -7,13 +7,13 @@
 #include "app/LessonSelection.h"
 #include "app/MainController.h"
 #include "app/PracticeSelection.h"
-#include "settings/SettingsStore.h"
 #include "app/SpeedTestOptions.h"
 #include "content/ExerciseCatalogue.h"
 #include "platform/Clock.h"
 #include "progress/LessonProgress.h"
 #include "progress/ResultsStore.h"
 #include "session/TypingSession.h"
+#include "settings/SettingsStore.h"
 
 namespace clavora {
 

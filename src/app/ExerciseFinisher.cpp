@@ -114,7 +114,8 @@ void ExerciseFinisher::FinishExercise()
     m_main.UpdateCommandStates();
     UpdateBests(figures);
     const int goal = profile.Get(Profile::GoalWPM);
-    if (GoalRules::IsGoalBeaten(figures.accuracyPercent, figures.netWpm, goal, kind == ExerciseKind::SkillTest))
+    if (GoalRules::IsGoalBeaten(figures.accuracyPercent, figures.netWpm, goal,
+                                kind == ExerciseKind::SkillTest))
         m_main.Progress().ShowGoalDialog(true, int(figures.netWpm), kind == ExerciseKind::SkillTest);
     if (command != 0)
         m_main.PostCommand(command);

@@ -45,7 +45,8 @@ bool ProgressController::HandleCommand(int commandId)
 void ProgressController::AppendReportRow(const ResultFigures& figures, int exerciseKind)
 {
     ProgressReport::AppendReportRow(ReportFolder::GetReportFolder(Main().Profile()), figures, exerciseKind,
-                                    Main().Profile().Get(Profile::LastExercise), Main().Time().EpochSeconds());
+                                    Main().Profile().Get(Profile::LastExercise),
+                                    Main().Time().EpochSeconds());
 }
 
 void ProgressController::ShowGoalDialog(bool reached, int score, bool fromSkillTest)
@@ -53,7 +54,8 @@ void ProgressController::ShowGoalDialog(bool reached, int score, bool fromSkillT
     if (!m_view)
         return;
     UserProfile& profile = Main().Profile();
-    const GoalDialogSetup setup = GoalRules::Setup(reached, fromSkillTest, score, profile.Get(Profile::GoalWPM));
+    const GoalDialogSetup setup =
+        GoalRules::Setup(reached, fromSkillTest, score, profile.Get(Profile::GoalWPM));
     const std::optional<int> goal = m_view->RunGoalDialog(setup);
     if (!goal || !GoalRules::IsValidGoal(*goal))
         return;
@@ -79,6 +81,11 @@ void ProgressController::RefreshResultsView()
     page.summary = UpdateUserSummary(Main().Profile());
     page.series = LoadChartSeries(ResultsStore(Main().Settings()));
     m_view->ShowResults(page);
+}
+
+QString ProgressController::PointTooltipOf(int exerciseKind, const QString& recordIndex, bool isGame) const
+{
+    return PointTooltip(LoadPoint(ResultsStore(Main().Settings()), exerciseKind, recordIndex), isGame);
 }
 
 void ProgressController::OnUserChosen(const QString& name)

@@ -27,6 +27,8 @@ public:
     void ShowHighScores();
     // Shows the current user's page again when the results view is shown.
     void RefreshResultsView();
+    // The tooltip of a chart point, read from its stored record.
+    QString PointTooltipOf(int exerciseKind, const QString& recordIndex, bool isGame) const;
 
     // Notices of the results view's user panel.
     void OnUserChosen(const QString& name);

@@ -1,10 +1,10 @@
 #include "audio/SoundEvents.h"
 
-#include "settings/SettingsStore.h"
-#include "settings/UserProfile.h"
 #include "platform/KnownFolders.h"
 #include "platform/RegistryStore.h"
 #include "services/SoundPlayer.h"
+#include "settings/SettingsStore.h"
+#include "settings/UserProfile.h"
 
 #include <QLoggingCategory>
 

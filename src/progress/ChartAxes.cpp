@@ -29,11 +29,11 @@ constexpr double Day = 86400.0;
 constexpr double Month = 30.44 * Day;
 
 constexpr TimeStep Steps[] = {
-    {Unit::Hour, 1, Hour},       {Unit::Hour, 3, 3 * Hour},    {Unit::Hour, 6, 6 * Hour},
-    {Unit::Hour, 12, 12 * Hour}, {Unit::Day, 1, Day},          {Unit::Day, 2, 2 * Day},
-    {Unit::Day, 7, 7 * Day},     {Unit::Day, 14, 14 * Day},    {Unit::Month, 1, Month},
-    {Unit::Month, 3, 3 * Month}, {Unit::Month, 6, 6 * Month},  {Unit::Year, 1, 12 * Month},
-    {Unit::Year, 2, 24 * Month}, {Unit::Year, 5, 60 * Month},  {Unit::Year, 10, 120 * Month},
+    {Unit::Hour, 1, Hour},         {Unit::Hour, 3, 3 * Hour},   {Unit::Hour, 6, 6 * Hour},
+    {Unit::Hour, 12, 12 * Hour},   {Unit::Day, 1, Day},         {Unit::Day, 2, 2 * Day},
+    {Unit::Day, 7, 7 * Day},       {Unit::Day, 14, 14 * Day},   {Unit::Month, 1, Month},
+    {Unit::Month, 3, 3 * Month},   {Unit::Month, 6, 6 * Month}, {Unit::Year, 1, 12 * Month},
+    {Unit::Year, 2, 24 * Month},   {Unit::Year, 5, 60 * Month}, {Unit::Year, 10, 120 * Month},
     {Unit::Year, 50, 600 * Month},
 };
 
@@ -48,7 +48,8 @@ QDateTime FirstBoundary(const QDateTime& at, const TimeStep& step)
         return QDateTime(step.count == 7 || step.count == 14 ? date.addDays(1 - date.dayOfWeek()) : date,
                          QTime(0, 0));
     case Unit::Month:
-        return QDateTime(QDate(date.year(), (date.month() - 1) / step.count * step.count + 1, 1), QTime(0, 0));
+        return QDateTime(QDate(date.year(), (date.month() - 1) / step.count * step.count + 1, 1),
+                         QTime(0, 0));
     case Unit::Year:
         return QDateTime(QDate(date.year() / step.count * step.count, 1, 1), QTime(0, 0));
     }

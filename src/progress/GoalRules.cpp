@@ -7,7 +7,8 @@ namespace clavora::GoalRules {
 
 const QString InvalidTitle = QStringLiteral("Invalid WPM");
 const QString InvalidText = QStringLiteral("Please enter a valid WPM between 1 and 200");
-const QString MenuPrompt = QStringLiteral("Set the typing speed you are working towards, in words per minute.");
+const QString MenuPrompt =
+    QStringLiteral("Set the typing speed you are working towards, in words per minute.");
 
 bool IsGoalBeaten(double accuracyPercent, double netWpm, int goal, bool skillTest)
 {

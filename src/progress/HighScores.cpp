@@ -21,8 +21,8 @@ QList<HighScoreRow> Load(const SettingsStore& settings)
 {
     QList<HighScoreRow> rows;
     for (const QString& user : settings.UserNames()) {
-        const double best =
-            settings.ReadReal(SettingsStore::UserKey(user) + QStringLiteral("\\Results"), QStringLiteral("BestWPM"));
+        const double best = settings.ReadReal(SettingsStore::UserKey(user) + QStringLiteral("\\Results"),
+                                              QStringLiteral("BestWPM"));
         rows.append({user, WholeSpeed(best)});
     }
     return Rank(rows);

@@ -53,7 +53,8 @@ QList<ReportFileInfo> ReportFolder::List() const
         const QDateTime modified = file.lastModified().toLocalTime();
         const QDate date = modified.date();
         const QTime time = modified.time();
-        reports.append({file.fileName(), QString::asprintf("%.4d-%.2d-%.2d", date.year(), date.month(), date.day()),
+        reports.append({file.fileName(),
+                        QString::asprintf("%.4d-%.2d-%.2d", date.year(), date.month(), date.day()),
                         QString::asprintf("%.2d:%.2d:%.2d", time.hour(), time.minute(), time.second())});
     }
     return reports;

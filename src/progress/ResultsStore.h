@@ -38,6 +38,8 @@ public:
     // reads only the values named, which is much faster for long histories.
     QList<ResultRecord> ReadRecords(int exerciseKind) const;
     QList<ResultRecord> ReadRecords(int exerciseKind, const QList<RecordValue>& values) const;
+    // One record by its number, every value read; an unknown number gives a record without values.
+    ResultRecord ReadRecord(int exerciseKind, const QString& index) const;
 
     // "%.4d-%.2d-%.2d" of the local date at the given moment.
     static QString LocalDateText(qint64 epochSeconds);

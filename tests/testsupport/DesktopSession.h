@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QRegularExpression>
@@ -131,6 +132,42 @@ public:
         tool.start(QStringLiteral("xdotool"),
                    {QStringLiteral("type"), QStringLiteral("--delay"), QString::number(delayMs), text});
         return tool.waitForFinished(600000) && tool.exitCode() == 0;
+    }
+
+    // Types lines with Return between them.
+    bool TypeLines(const QStringList& lines, int delayMs) const
+    {
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            if (!TypeText(lines[i], delayMs))
+                return false;
+            if (i + 1 < lines.size() && !Keys({QStringLiteral("Return")}))
+                return false;
+        }
+        return true;
+    }
+
+    // Starts the tutor for the first time and answers the "Getting Started" wizard: the first
+    // page as it is, then Finish with or without the initial skill test. Nothing when the wizard
+    // did not appear.
+    QProcess* StartFirstRun(const QString& program, bool skillTest)
+    {
+        QProcess* tutor = Start(program);
+        if (FocusWindow(QStringLiteral("Getting Started")).isEmpty() || !Keys({QStringLiteral("Return")}))
+            return nullptr;
+        QTest::qWait(300);
+        // The skill test's check box has the focus on the second page and starts checked.
+        if (!skillTest && !Keys({QStringLiteral("space")}))
+            return nullptr;
+        return Keys({QStringLiteral("Return")}) ? tutor : nullptr;
+    }
+
+    // The text of a built-in exercise, one entry per line.
+    static QStringList ExerciseLines(int key)
+    {
+        QFile file(QStringLiteral(CLAVORA_SOURCE_DIR "/resources/texts/%1.txt").arg(key));
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        return QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"));
     }
 
 private:

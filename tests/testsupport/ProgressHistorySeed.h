@@ -27,7 +27,9 @@ struct ProgressHistorySize
 inline void SeedProgressHistory(SettingsStore& settings, const ProgressHistorySize& size = {})
 {
     std::mt19937 random(20240601);
-    const auto noise = [&](double spread) { return std::uniform_real_distribution<double>(-spread, spread)(random); };
+    const auto noise = [&](double spread) {
+        return std::uniform_real_distribution<double>(-spread, spread)(random);
+    };
     const auto momentOf = [&](int index, int count) {
         const double dayShare = double(index) / std::max(1, count);
         const qint64 day = size.firstDay + qint64(dayShare * size.days) * 86400;
@@ -45,11 +47,13 @@ inline void SeedProgressHistory(SettingsStore& settings, const ProgressHistorySi
         figures.kph = figures.grossWpm * 300.0;
         figures.characters = quint32(figures.grossWpm * 5.0 * figures.durationMs / 60000.0);
         figures.corrections = figures.errors / 2;
-        figures.accuracyPercent = 100.0 * (figures.characters - figures.errors) / std::max(1u, figures.characters);
+        figures.accuracyPercent =
+            100.0 * (figures.characters - figures.errors) / std::max(1u, figures.characters);
         figures.exerciseKey = quint32(1001 + index % 28);
         settings.WriteResultsText(QStringLiteral("LastExercise"),
-                                  kind == session::Kind::Lesson ? QStringLiteral("Home Row: Basics %1").arg(1 + index % 2)
-                                                                : QStringLiteral("Speed test"));
+                                  kind == session::Kind::Lesson
+                                      ? QStringLiteral("Home Row: Basics %1").arg(1 + index % 2)
+                                      : QStringLiteral("Speed test"));
         store.SaveExerciseResult(figures, kind, momentOf(index, count));
     };
     for (int i = 0; i < size.lessons; ++i)

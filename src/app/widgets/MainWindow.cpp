@@ -4,7 +4,6 @@
 #include "app/CommandTables.h"
 #include "app/MainController.h"
 #include "app/ProgressController.h"
-#include "settings/SettingsStore.h"
 #include "app/widgets/TypingView.h"
 #include "dialogs/ExerciseFinishedDialog.h"
 #include "dialogs/LessonSelectionDialog.h"
@@ -13,6 +12,7 @@
 #include "dialogs/StartupWizard.h"
 #include "gui/HelpWindow.h"
 #include "gui/ProgressWindow.h"
+#include "gui/StandardDialogs.h"
 #include "gui/TabbedToolbar.h"
 #include "progress/widgets/ResultsView.h"
 #include "session/TypingSession.h"
@@ -22,6 +22,7 @@
 #include "session/widgets/KeypadGuidePanel.h"
 #include "session/widgets/TargetPanel.h"
 #include "session/widgets/TypedLineStrip.h"
+#include "settings/SettingsStore.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -309,12 +310,7 @@ void MainWindow::OpenHelp(const QString& topic)
 bool MainWindow::AskQuestion(const QString& title, const QString& text, const QString& acceptText,
                              const QString& cancelText)
 {
-    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, this);
-    QPushButton* accept = box.addButton(acceptText, QMessageBox::AcceptRole);
-    box.addButton(cancelText, QMessageBox::RejectRole);
-    box.setDefaultButton(accept);
-    box.exec();
-    return box.clickedButton() == accept;
+    return AskWithButtons(this, title, text, acceptText, cancelText);
 }
 
 void MainWindow::ShowInformation(const QString& title, const QString& text)

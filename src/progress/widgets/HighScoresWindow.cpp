@@ -1,5 +1,7 @@
 #include "progress/widgets/HighScoresWindow.h"
 
+#include "gui/StandardDialogs.h"
+
 #include <QDialogButtonBox>
 #include <QPainter>
 #include <QScrollArea>
@@ -15,14 +17,6 @@ const QColor NameColour(31, 54, 192);
 constexpr int HeadingHeight = 20;
 constexpr int RowHeight = 16;
 constexpr int LineSpacing = 26;
-
-QFont TahomaOf(int pixelHeight)
-{
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize(pixelHeight);
-    font.setWeight(QFont::Normal);
-    return font;
-}
 
 // The painted list inside the scroll area.
 class HighScoresList final : public QWidget
@@ -43,11 +37,11 @@ protected:
         painter.setRenderHint(QPainter::TextAntialiasing);
         const int left = 20;
         const int speedColumn = width() - 90;
-        painter.setFont(TahomaOf(HeadingHeight));
+        painter.setFont(TahomaFont(HeadingHeight));
         painter.setPen(HeadingColour);
         painter.drawText(QRect(left, 10, width() - 2 * left, LineSpacing), Qt::AlignLeft | Qt::AlignVCenter,
                          QStringLiteral("High Scores"));
-        painter.setFont(TahomaOf(RowHeight));
+        painter.setFont(TahomaFont(RowHeight));
         painter.setPen(palette().color(QPalette::Text));
         int y = 10 + LineSpacing + 6;
         painter.drawText(QRect(left, y, speedColumn - left, LineSpacing), Qt::AlignLeft | Qt::AlignVCenter,
@@ -60,8 +54,9 @@ protected:
         for (qsizetype i = 0; i < m_rows.size(); ++i) {
             painter.setPen(NameColour);
             const QRect nameBox(left, y, speedColumn - left - 8, LineSpacing);
-            painter.drawText(nameBox, Qt::AlignLeft | Qt::AlignVCenter,
-                             painter.fontMetrics().elidedText(m_rows[i].user, Qt::ElideRight, nameBox.width()));
+            painter.drawText(
+                nameBox, Qt::AlignLeft | Qt::AlignVCenter,
+                painter.fontMetrics().elidedText(m_rows[i].user, Qt::ElideRight, nameBox.width()));
             painter.setPen(QColor::fromRgb(m_colours[i]));
             painter.drawText(QRect(speedColumn, y, width() - speedColumn - left, LineSpacing),
                              Qt::AlignLeft | Qt::AlignVCenter, QString::asprintf("%d", m_rows[i].wpm));

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <QEvent>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QToolTip>
 
@@ -16,8 +17,11 @@ constexpr int VerticalGridLines = 49; // one every 2 % of the width
 constexpr qreal LegendHeight = 30.0;
 constexpr qreal Margin = 10.0;
 constexpr qreal MinMarkerSpacing = 7.0;
+constexpr qreal DenseSpacing = 3.0; // closer points are condensed per column
+constexpr qreal DenseColumns = 240.0;
 constexpr qreal HitRadius = 10.0;
 constexpr qreal LineWidth = 2.0;
+constexpr qsizetype LineRun = 32;
 
 QFont SmallFont(const QFont& font)
 {
@@ -31,38 +35,40 @@ QString AxisNumber(double value)
     return QString::number(value, 'f', value == std::floor(value) ? 0 : 1);
 }
 
-// At most four points per pixel column (first, lowest, highest, last), so a long history draws
-// as fast as a short one and still shows every peak.
-QPolygonF Thinned(const QPolygonF& points)
+// A history too dense to draw point by point: per column of a few pixels, the spread of its
+// points as a vertical band and their mean as the line, so ten thousand results still draw as a
+// readable trend in a few milliseconds.
+struct Condensed
 {
-    if (points.size() < 512)
-        return points;
-    QPolygonF thinned;
-    thinned.reserve(points.size() / 4);
+    QPolygonF line;
+    QList<QRect> band;
+};
+
+Condensed Condense(const QPolygonF& points, qreal columnWidth)
+{
+    Condensed condensed;
     qsizetype start = 0;
     while (start < points.size()) {
-        const qreal column = std::floor(points[start].x());
+        const qreal column = std::floor(points[start].x() / columnWidth);
+        qreal top = points[start].y();
+        qreal bottom = top;
+        qreal sumX = 0.0;
+        qreal sumY = 0.0;
         qsizetype end = start;
-        qsizetype low = start;
-        qsizetype high = start;
-        while (end < points.size() && std::floor(points[end].x()) == column) {
-            if (points[end].y() > points[low].y())
-                low = end;
-            if (points[end].y() < points[high].y())
-                high = end;
-            ++end;
+        for (; end < points.size() && std::floor(points[end].x() / columnWidth) == column; ++end) {
+            top = std::min(top, points[end].y());
+            bottom = std::max(bottom, points[end].y());
+            sumX += points[end].x();
+            sumY += points[end].y();
         }
-        const qsizetype last = end - 1;
-        qsizetype picks[] = {start, std::min(low, high), std::max(low, high), last};
-        qsizetype previous = -1;
-        for (const qsizetype pick : picks) {
-            if (pick != previous)
-                thinned.append(points[pick]);
-            previous = pick;
-        }
+        const qreal count = qreal(end - start);
+        condensed.line.append(QPointF(sumX / count, sumY / count));
+        if (bottom - top >= 1.0)
+            condensed.band.append(QRect(QPoint(int(column * columnWidth) + 1, int(top)),
+                                        QPoint(int((column + 1) * columnWidth) - 1, int(bottom))));
         start = end;
     }
-    return thinned;
+    return condensed;
 }
 
 } // namespace
@@ -172,7 +178,8 @@ void ProgressChart::BuildLayout(Layout& layout) const
     const qreal left = Margin + labelWidth;
     const qreal right = width() - Margin - (layout.hasScore && layout.hasSpeed ? labelWidth : 4.0);
     const qreal bottom = height() - Margin - small.height() * 2.0 - 6.0;
-    layout.plot = QRectF(QPointF(left, top), QPointF(std::max(left + 10.0, right), std::max(top + 10.0, bottom)));
+    layout.plot =
+        QRectF(QPointF(left, top), QPointF(std::max(left + 10.0, right), std::max(top + 10.0, bottom)));
     const int valueTicks = std::clamp(int(layout.plot.height() / (small.height() * 2.5)), 2, 10);
     layout.speedAxis = ChartAxes::ValueAxisFor(speedMax, valueTicks);
     const int steps = int(std::lround(layout.speedAxis.maximum / layout.speedAxis.step));
@@ -181,9 +188,11 @@ void ProgressChart::BuildLayout(Layout& layout) const
     const double scoreTop = shownGames == 1 ? scoreMax : 100.0;
     layout.scoreAxis = layout.hasSpeed ? ChartAxes::ValueAxisWithSteps(scoreTop, steps)
                                        : ChartAxes::ValueAxisFor(scoreTop, valueTicks);
-    layout.scoreUnit = shownGames == 1 ? QStringLiteral("Game score") : QStringLiteral("% of best game score");
+    layout.scoreUnit =
+        shownGames == 1 ? QStringLiteral("Game score") : QStringLiteral("% of best game score");
     const qreal dateWidth = small.horizontalAdvance(QStringLiteral("30 Sep 2030")) + 16.0;
-    layout.ticks = ChartAxes::TimeTicks(layout.from, layout.to, std::max(2, int(layout.plot.width() / dateWidth)));
+    layout.ticks =
+        ChartAxes::TimeTicks(layout.from, layout.to, std::max(2, int(layout.plot.width() / dateWidth)));
 
     for (qsizetype s = 0; s < m_series.size(); ++s) {
         const ChartSeries& series = m_series[s];
@@ -201,9 +210,18 @@ void ProgressChart::BuildLayout(Layout& layout) const
             for (qsizetype p = 0; p < m_series[s].history.points.size(); ++p)
                 points.append(PointPosition(layout, s, p));
         }
-        const bool sparse = points.size() <= 1 || layout.plot.width() / points.size() >= MinMarkerSpacing;
-        layout.markers.append(sparse ? points : QPolygonF());
-        layout.lines.append(Thinned(points));
+        const qreal spacing = points.size() <= 1 ? MinMarkerSpacing : layout.plot.width() / points.size();
+        layout.markers.append(spacing >= MinMarkerSpacing ? points : QPolygonF());
+        if (spacing >= DenseSpacing) {
+            layout.lines.append(points);
+            layout.bands.append(QList<QRect>());
+        } else {
+            // At most about 240 columns: the mean line shows the trend, the band the spread.
+            Condensed condensed =
+                Condense(points, std::max(DenseSpacing, layout.plot.width() / DenseColumns));
+            layout.lines.append(std::move(condensed.line));
+            layout.bands.append(std::move(condensed.band));
+        }
     }
 }
 
@@ -211,23 +229,46 @@ QPointF ProgressChart::PointPosition(const Layout& layout, qsizetype series, qsi
 {
     const HistoryPoint& record = m_series[series].history.points[point];
     const double maximum = layout.seriesMaximum[series];
-    const qreal x = layout.plot.left() +
-                    layout.plot.width() * double(record.timestamp - layout.from) / double(layout.to - layout.from);
-    const qreal y = layout.plot.bottom() - layout.plot.height() * std::min(1.0, record.value / maximum);
+    const qreal x = layout.plot.left() + layout.plot.width() * double(record.timestamp - layout.from) /
+                                             double(layout.to - layout.from);
+    const qreal y =
+        layout.plot.bottom() - layout.plot.height() * std::clamp(record.value / maximum, 0.0, 1.0);
     return {x, y};
 }
 
 void ProgressChart::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    const Layout& layout = CurrentLayout();
+    // The drawing is kept at the target's pixel ratio and drawn anew only when the data, the
+    // choice of series, the size or the look change; hovering and exposing only copy it.
+    const qreal ratio = painter.paintEngine()->paintDevice()->devicePixelRatioF();
+    const bool fresh = m_layout.valid && m_picture.devicePixelRatio() == ratio &&
+                       m_picture.deviceIndependentSize() == QSizeF(size());
+    if (!fresh) {
+        m_picture = QPixmap(size() * ratio);
+        m_picture.setDevicePixelRatio(ratio);
+        QPainter picture(&m_picture);
+        PaintChart(picture, CurrentLayout());
+    }
+    painter.drawPixmap(0, 0, m_picture);
+    if (m_hover.series >= 0) {
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.setPen(QPen(SeriesColour(m_hover.series), 2.0));
+        painter.setBrush(palette().base());
+        painter.drawEllipse(PointPosition(CurrentLayout(), m_hover.series, m_hover.point), 5.5, 5.5);
+    }
+}
+
+void ProgressChart::PaintChart(QPainter& painter, const Layout& layout) const
+{
     painter.fillRect(rect(), palette().button());
     painter.setPen(palette().color(QPalette::Mid));
     painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
     PaintLegend(painter, layout);
     if (!layout.hasSpeed && !layout.hasScore) {
         painter.setPen(palette().color(QPalette::Disabled, QPalette::Text));
-        painter.drawText(rect().adjusted(20, int(layout.legendBottom), -20, -20), Qt::AlignCenter | Qt::TextWordWrap,
+        painter.drawText(rect().adjusted(20, int(layout.legendBottom), -20, -20),
+                         Qt::AlignCenter | Qt::TextWordWrap,
                          QStringLiteral("No results yet. Finished lessons, tests and games appear here."));
         return;
     }
@@ -254,8 +295,9 @@ void ProgressChart::PaintLegend(QPainter& painter, const Layout& layout) const
         painter.setBrush(palette().base());
         painter.drawEllipse(QPointF(chip.left() + 17.0, midY), 3.0, 3.0);
         painter.setPen(palette().color(shown ? QPalette::Active : QPalette::Disabled, QPalette::Text));
-        painter.drawText(chip.adjusted(32.0, 0, -6.0, 0), Qt::AlignVCenter | Qt::AlignLeft,
-                         QStringLiteral("%1 (%2)").arg(m_series[s].name).arg(m_series[s].history.points.size()));
+        painter.drawText(
+            chip.adjusted(32.0, 0, -6.0, 0), Qt::AlignVCenter | Qt::AlignLeft,
+            QStringLiteral("%1 (%2)").arg(m_series[s].name).arg(m_series[s].history.points.size()));
     }
     painter.setBrush(Qt::NoBrush);
     painter.setRenderHint(QPainter::Antialiasing, false);
@@ -293,7 +335,8 @@ void ProgressChart::PaintAxes(QPainter& painter, const Layout& layout) const
         const Qt::Alignment align = (leftSide ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
         for (int i = 0; i <= steps; ++i) {
             const qreal y = plot.bottom() - plot.height() * i / steps;
-            const QRectF box = leftSide ? QRectF(0, y - 10, edge, 20) : QRectF(edge, y - 10, width() - edge, 20);
+            const QRectF box =
+                leftSide ? QRectF(0, y - 10, edge, 20) : QRectF(edge, y - 10, width() - edge, 20);
             painter.drawText(box, align, AxisNumber(axis.maximum * i / steps));
         }
         const qreal unitY = plot.top() - small.height() - 4.0;
@@ -313,33 +356,35 @@ void ProgressChart::PaintAxes(QPainter& painter, const Layout& layout) const
         painter.setPen(QPen(axisColour, 0));
         painter.drawLine(QLineF(x, bottomY, x, bottomY + 4.0));
         painter.setPen(textColour);
-        painter.drawText(QRectF(x - 60.0, bottomY + 6.0, 120.0, small.height()), Qt::AlignHCenter | Qt::AlignTop,
-                         tick.label);
+        painter.drawText(QRectF(x - 60.0, bottomY + 6.0, 120.0, small.height()),
+                         Qt::AlignHCenter | Qt::AlignTop, tick.label);
     }
 }
 
 void ProgressChart::PaintSeries(QPainter& painter, const Layout& layout) const
 {
+    // The bands first, on whole pixels without anti-aliasing: the fast way to fill many columns.
+    for (qsizetype s = 0; s < layout.bands.size(); ++s) {
+        QColor spread = SeriesColour(s);
+        spread.setAlpha(60);
+        for (const QRect& column : layout.bands[s])
+            painter.fillRect(column, spread);
+    }
     painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setClipRect(layout.plot.adjusted(-6.0, -6.0, 6.0, 6.0));
     for (qsizetype s = 0; s < layout.lines.size(); ++s) {
         if (layout.lines[s].isEmpty())
             continue;
         const QColor colour = SeriesColour(s);
         painter.setPen(QPen(colour, LineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        painter.drawPolyline(layout.lines[s]);
+        // Short runs: the stroker's cost grows much faster than the length of one long polyline.
+        const QPolygonF& line = layout.lines[s];
+        for (qsizetype start = 0; start + 1 < line.size(); start += LineRun - 1)
+            painter.drawPolyline(line.constData() + start, int(std::min(LineRun, line.size() - start)));
         painter.setPen(QPen(colour, 1.5));
         painter.setBrush(palette().base());
         for (const QPointF& point : layout.markers[s])
             painter.drawEllipse(point, 3.0, 3.0);
     }
-    if (m_hover.series >= 0) {
-        const QPointF point = PointPosition(layout, m_hover.series, m_hover.point);
-        painter.setPen(QPen(SeriesColour(m_hover.series), 2.0));
-        painter.setBrush(palette().base());
-        painter.drawEllipse(point, 5.5, 5.5);
-    }
-    painter.setClipping(false);
     painter.setBrush(Qt::NoBrush);
 }
 
@@ -351,7 +396,9 @@ ProgressChart::Hit ProgressChart::HitAt(const QPointF& position) const
     if (!layout.hasSpeed && !layout.hasScore)
         return best;
     const double span = double(layout.to - layout.from);
-    const auto timeAt = [&](qreal x) { return layout.from + qint64((x - layout.plot.left()) / layout.plot.width() * span); };
+    const auto timeAt = [&](qreal x) {
+        return layout.from + qint64((x - layout.plot.left()) / layout.plot.width() * span);
+    };
     const qint64 earliest = timeAt(position.x() - HitRadius);
     const qint64 latest = timeAt(position.x() + HitRadius);
     for (qsizetype s = 0; s < m_series.size(); ++s) {
@@ -384,8 +431,10 @@ void ProgressChart::mouseMoveEvent(QMouseEvent* event)
         return;
     }
     const ChartSeries& series = m_series[hit.series];
+    const HistoryPoint& point = series.history.points[hit.point];
     QToolTip::showText(event->globalPosition().toPoint(),
-                       PointTooltip(series.history.points[hit.point], series.isGame), this);
+                       m_tooltipSource ? m_tooltipSource(series, point) : PointTooltip(point, series.isGame),
+                       this);
 }
 
 void ProgressChart::mousePressEvent(QMouseEvent* event)

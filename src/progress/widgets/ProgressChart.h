@@ -3,7 +3,9 @@
 #include "progress/ChartAxes.h"
 #include "progress/ChartSeries.h"
 
+#include <functional>
 #include <QList>
+#include <QPixmap>
 #include <QPolygonF>
 #include <QWidget>
 
@@ -20,6 +22,9 @@ public:
     explicit ProgressChart(QWidget* parent = nullptr);
 
     void SetSeries(const QList<ChartSeries>& series);
+    // Where the text for a hovered point comes from; without one, from the point as loaded.
+    using TooltipSource = std::function<QString(const ChartSeries& series, const HistoryPoint& point)>;
+    void SetTooltipSource(TooltipSource source) { m_tooltipSource = std::move(source); }
     const QList<ChartSeries>& Series() const { return m_series; }
     bool IsSeriesShown(qsizetype index) const;
     void SetSeriesShown(qsizetype index, bool shown);
@@ -58,8 +63,9 @@ private:
         QString scoreUnit;
         QList<double> seriesMaximum; // the value drawn at the top of the plot, per series
         QList<TimeTick> ticks;
-        QList<QPolygonF> lines;       // per series; empty when hidden
-        QList<QPolygonF> markers;     // per series; only when the points are far enough apart
+        QList<QPolygonF> lines;    // per series; empty when hidden
+        QList<QList<QRect>> bands; // per series: the spread of a condensed history
+        QList<QPolygonF> markers;  // per series; only when the points are far enough apart
     };
 
     void Invalidate();
@@ -67,6 +73,7 @@ private:
     void BuildLayout(Layout& layout) const;
     QPointF PointPosition(const Layout& layout, qsizetype series, qsizetype point) const;
     Hit HitAt(const QPointF& position) const;
+    void PaintChart(QPainter& painter, const Layout& layout) const;
     void PaintLegend(QPainter& painter, const Layout& layout) const;
     void PaintAxes(QPainter& painter, const Layout& layout) const;
     void PaintSeries(QPainter& painter, const Layout& layout) const;
@@ -75,6 +82,8 @@ private:
     QList<bool> m_shown;
     Hit m_hover;
     mutable Layout m_layout;
+    QPixmap m_picture;
+    TooltipSource m_tooltipSource;
 };
 
 } // namespace clavora

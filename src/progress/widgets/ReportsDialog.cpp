@@ -1,5 +1,6 @@
 #include "progress/widgets/ReportsDialog.h"
 
+#include "gui/StandardDialogs.h"
 #include "progress/widgets/WarningBalloon.h"
 
 #include <QDesktopServices>
@@ -18,17 +19,6 @@ namespace {
 
 constexpr int NameRole = Qt::UserRole; // the name on disk, while the shown text is being edited
 
-bool AskWithButtons(QWidget* parent, const QString& title, const QString& text, const QString& acceptText,
-                    const QString& cancelText)
-{
-    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
-    QPushButton* accept = box.addButton(acceptText, QMessageBox::AcceptRole);
-    box.addButton(cancelText, QMessageBox::RejectRole);
-    box.setDefaultButton(accept);
-    box.exec();
-    return box.clickedButton() == accept;
-}
-
 } // namespace
 
 const QString ReportsDialog::RenameTitle = QStringLiteral("Rename File");
@@ -36,7 +26,8 @@ const QString ReportsDialog::RenameTitle = QStringLiteral("Rename File");
 ReportsDialog::ReportsDialog(const ReportFolder& folder, QWidget* parent) : QDialog(parent), m_folder(folder)
 {
     setWindowTitle(QStringLiteral("Reports"));
-    m_ask = [this](const QString& title, const QString& text, const QString& acceptText, const QString& cancelText) {
+    m_ask = [this](const QString& title, const QString& text, const QString& acceptText,
+                   const QString& cancelText) {
         return AskWithButtons(this, title, text, acceptText, cancelText);
     };
     m_tell = [this](const QString& title, const QString& text, bool error) {
@@ -48,7 +39,8 @@ ReportsDialog::ReportsDialog(const ReportFolder& folder, QWidget* parent) : QDia
     m_open = [](const QString& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); };
 
     auto* layout = new QVBoxLayout(this);
-    auto* where = new QLabel(QStringLiteral("Daily progress reports in %1").arg(folder.Path().toHtmlEscaped()), this);
+    auto* where =
+        new QLabel(QStringLiteral("Daily progress reports in %1").arg(folder.Path().toHtmlEscaped()), this);
     where->setTextInteractionFlags(Qt::TextSelectableByMouse);
     where->setWordWrap(true);
     layout->addWidget(where);
@@ -137,8 +129,9 @@ void ReportsDialog::DeleteSelected()
     }
     if (skipped)
         m_tell(QStringLiteral("Files Skipped"),
-               QStringLiteral("One or more files could not be deleted. \nClose any open report spreadsheets and try "
-                              "again."),
+               QStringLiteral(
+                   "One or more files could not be deleted. \nClose any open report spreadsheets and try "
+                   "again."),
                false);
     UpdateButtons();
 }
@@ -174,8 +167,9 @@ void ReportsDialog::RenameItem(QTreeWidgetItem* item, const QString& newName)
     case ReportFolder::NameCheck::Valid:
         break;
     }
-    if (!m_ask(QStringLiteral("Rename Report"), QStringLiteral("Are you sure you want to rename this report?"),
-               QStringLiteral("Rename"), QStringLiteral("Cancel"))) {
+    if (!m_ask(QStringLiteral("Rename Report"),
+               QStringLiteral("Are you sure you want to rename this report?"), QStringLiteral("Rename"),
+               QStringLiteral("Cancel"))) {
         showName(oldName);
         return;
     }

@@ -45,6 +45,9 @@ ResultsView::ResultsView(ProgressController& controller, QWidget* parent)
     layout->addLayout(side, 0);
 
     m_chart = new ProgressChart(this);
+    m_chart->SetTooltipSource([this](const ChartSeries& series, const HistoryPoint& point) {
+        return m_controller.PointTooltipOf(series.exerciseKind, point.index, series.isGame);
+    });
     layout->addWidget(m_chart, 1);
 
     connect(m_users, &QComboBox::activated, this, [this](int index) {
@@ -63,6 +66,7 @@ void ResultsView::ShowResults(const ResultsPage& page)
     m_users->clear();
     m_users->addItem(AddUserItem);
     m_users->addItems(page.users);
+    m_users->setCurrentIndex(-1);
     for (int i = 1; i < m_users->count(); ++i) {
         if (m_users->itemText(i).compare(page.shownUser, Qt::CaseInsensitive) == 0) {
             m_users->setCurrentIndex(i);

@@ -3,7 +3,6 @@
 #include "DesktopSession.h"
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <QHash>
 #include <QTest>
 #include <sqlite3.h>
@@ -52,31 +51,11 @@ QString ProfileValue(const QString& dataFolder, const QString& user, const QStri
         .value(name);
 }
 
-// The text of a built-in exercise, one entry per line (the test presses Return between them).
-QStringList ExerciseLines(int key)
-{
-    QFile file(QStringLiteral(CLAVORA_SOURCE_DIR "/resources/texts/%1.txt").arg(key));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"));
-}
-
-bool TypeLines(const DesktopSession& desktop, const QStringList& lines)
-{
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        if (!desktop.TypeText(lines[i], KeyDelayMs))
-            return false;
-        if (i + 1 < lines.size() && !desktop.Keys({QStringLiteral("Return")}))
-            return false;
-    }
-    return true;
-}
-
 // Types the skill test's text in short pieces until its half minute is over, so no key is left
 // over to land in the dialog that follows.
 bool TypeSkillTest(const DesktopSession& desktop)
 {
-    const QString text = ExerciseLines(999).join(u' ');
+    const QString text = DesktopSession::ExerciseLines(999).join(u' ');
     QElapsedTimer clock;
     clock.start();
     // A space at a line end types the line break.
@@ -99,11 +78,8 @@ private slots:
         DesktopSession desktop;
         if (!desktop.IsReady())
             QSKIP("Xvfb and xdotool are needed");
-        QProcess* tutor = desktop.Start(Program);
-        QVERIFY(!desktop.FocusWindow(QStringLiteral("Getting Started")).isEmpty());
-        QVERIFY(desktop.Keys({QStringLiteral("Return")}));
-        QTest::qWait(300);
-        QVERIFY(desktop.Keys({QStringLiteral("Return")})); // Finish, with the skill test
+        QProcess* tutor = desktop.StartFirstRun(Program, true);
+        QVERIFY(tutor);
         QVERIFY(!desktop.FocusWindow(MainTitle).isEmpty());
         const QString data = desktop.DataFolder();
         const QString user = ReadKeys(data, QStringLiteral("Settings"))
@@ -123,7 +99,7 @@ private slots:
         QVERIFY(
             !desktop.FocusWindow(MainTitle + QStringLiteral(" - Lesson 1 - Home Row: Overview")).isEmpty());
         QCOMPARE(ProfileValue(data, user, QStringLiteral("CurrExerciseEntry")), QStringLiteral("1"));
-        QVERIFY(TypeLines(desktop, ExerciseLines(1001)));
+        QVERIFY(desktop.TypeLines(DesktopSession::ExerciseLines(1001), KeyDelayMs));
         QVERIFY(!desktop.FocusWindow(NavigationTitle, 15000).isEmpty());
 
         // The next lesson depends on the speed shown so far; the dialog starts whichever it is.
@@ -137,7 +113,7 @@ private slots:
                                   .value(QStringLiteral("LastExercise"));
         QVERIFY(!desktop.FocusWindow(MainTitle + QStringLiteral(" - Lesson %1 - %2").arg(next).arg(title))
                      .isEmpty());
-        QVERIFY(TypeLines(desktop, ExerciseLines(1000 + next)));
+        QVERIFY(desktop.TypeLines(DesktopSession::ExerciseLines(1000 + next), KeyDelayMs));
         QVERIFY(!desktop.FocusWindow(NavigationTitle, 15000).isEmpty());
         QVERIFY(desktop.Keys({QStringLiteral("Escape")})); // "Stop": no command
         QVERIFY(!desktop.FocusWindow(MainTitle).isEmpty());

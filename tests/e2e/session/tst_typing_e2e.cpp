@@ -1,6 +1,6 @@
-#include "settings/SettingsStore.h"
 #include "DesktopSession.h"
 #include "platform/RegistryStore.h"
+#include "settings/SettingsStore.h"
 
 #include <QDir>
 #include <QFile>

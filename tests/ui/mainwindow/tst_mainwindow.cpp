@@ -1,11 +1,11 @@
 #include "app/CommandIds.h"
 #include "app/MainController.h"
-#include "settings/SettingsStore.h"
 #include "app/widgets/MainWindow.h"
 #include "app/widgets/TypingView.h"
 #include "gui/HelpWindow.h"
 #include "gui/TabbedToolbar.h"
 #include "platform/RegistryStore.h"
+#include "settings/SettingsStore.h"
 #include "TestClock.h"
 #include "TestDataFolder.h"
 

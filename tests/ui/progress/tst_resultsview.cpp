@@ -127,8 +127,9 @@ private slots:
         settings.WriteText(u"Settings"_s, u"FirstRun"_s, u"0"_s);
         for (const QString& user : {u"Rosa"_s, u"Mateo"_s, u"Ines"_s, u"Kwame"_s, u"Lena"_s, u"Tom"_s}) {
             settings.CreateUser(user, 6);
-            settings.WriteText(SettingsStore::UserKey(user) + u"\\Results"_s, u"BestWPM"_s,
-                               QString::asprintf("%8.2f", 20.0 + 7.3 * user.size() * (user.front().unicode() % 5)));
+            settings.WriteText(
+                SettingsStore::UserKey(user) + u"\\Results"_s, u"BestWPM"_s,
+                QString::asprintf("%8.2f", 20.0 + 7.3 * user.size() * (user.front().unicode() % 5)));
         }
         settings.SelectUser(u"Rosa"_s);
         test::SeedProgressHistory(settings);
@@ -243,7 +244,8 @@ private slots:
         dialog.DeleteSelected();
         QCOMPARE(list->topLevelItemCount(), 2);
         QCOMPARE(told.last(), u"Files Skipped"_s);
-        QCOMPARE(asked, (QStringList{u"Rename Report"_s, u"Rename Report"_s, u"Delete Reports"_s, u"Delete Reports"_s}));
+        QCOMPARE(asked, (QStringList{u"Rename Report"_s, u"Rename Report"_s, u"Delete Reports"_s,
+                                     u"Delete Reports"_s}));
     }
 };
 

@@ -1,8 +1,8 @@
 #include "app/MainController.h"
-#include "settings/SettingsStore.h"
-#include "settings/UserProfile.h"
 #include "FakeMainView.h"
 #include "platform/RegistryStore.h"
+#include "settings/SettingsStore.h"
+#include "settings/UserProfile.h"
 #include "TestClock.h"
 
 #include <QTemporaryDir>

@@ -2,13 +2,13 @@
 
 #include "app/CourseFlow.h"
 #include "app/MainController.h"
-#include "settings/SettingsStore.h"
-#include "settings/UserProfile.h"
 #include "FakeMainView.h"
 #include "platform/KeyCodes.h"
 #include "platform/RegistryStore.h"
 #include "progress/ResultsStore.h"
 #include "session/TypingSession.h"
+#include "settings/SettingsStore.h"
+#include "settings/UserProfile.h"
 #include "TestClock.h"
 
 #include <memory>

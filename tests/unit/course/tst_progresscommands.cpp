@@ -111,7 +111,8 @@ private slots:
         for (const int command : {int(Command::Reports), int(Command::MenuReports), int(Command::GoalWpm),
                                   int(Command::MenuGoalWpm), int(Command::HighScores)})
             p.f.controller->OnCommand(command);
-        QVERIFY(p.view.reportFolders.isEmpty() && p.view.goalDialogs.isEmpty() && p.view.highScores.isEmpty());
+        QVERIFY(p.view.reportFolders.isEmpty() && p.view.goalDialogs.isEmpty() &&
+                p.view.highScores.isEmpty());
         // The results page may be looked at, but the user cannot change under the running exercise.
         p.f.controller->OnCommand(Command::TabResults);
         QCOMPARE(p.view.pages.size(), 1);

@@ -50,10 +50,10 @@ private slots:
         QTest::addColumn<int>("field");
         QTest::addColumn<QString>("firstLine");
         QTest::addRow("skill test at 50") << true << true << 50 << 0 << 55 << QString();
-        QTest::addRow("lesson beats 40") << true << false << 47 << 40 << 51
-                                         << u"Congratulations! You reached your goal of 40 WPM!"_s;
-        QTest::addRow("suggestion capped") << true << false << 195 << 150 << 200
-                                           << u"Congratulations! You reached your goal of 150 WPM!"_s;
+        QTest::addRow("lesson beats 40")
+            << true << false << 47 << 40 << 51 << u"Congratulations! You reached your goal of 40 WPM!"_s;
+        QTest::addRow("suggestion capped")
+            << true << false << 195 << 150 << 200 << u"Congratulations! You reached your goal of 150 WPM!"_s;
         QTest::addRow("menu without goal") << false << true << 0 << 0 << 30 << QString();
         QTest::addRow("menu with goal") << false << false << 0 << 45 << 45 << QString();
     }
@@ -167,6 +167,14 @@ private slots:
         QCOMPARE(series[3].name, u"Duzedi Zezarur uz Ider"_s);
         QVERIFY(series[3].isGame && !series[0].isGame);
         QCOMPARE(series[3].history.maximum, 700.0);
+        // The chart reads only what it plots; a point's tooltip reads the whole record.
+        QVERIFY(series[0].history.points[0].awardText.isEmpty());
+        const HistoryPoint lesson =
+            LoadPoint(f.results, session::Kind::KeypadLesson, series[0].history.points[0].index);
+        QCOMPARE(lesson.durationText, u"60.00 s"_s);
+        QCOMPARE(lesson.accuracyText, u"100.00%"_s);
+        for (const QString& bad : {u"9"_s, u"..\\1"_s, QString()})
+            QCOMPARE(LoadPoint(f.results, session::Kind::KeypadLesson, bad).value, 0.0f);
     }
 
     void axes_areRoundAndReadable_data()

@@ -98,9 +98,12 @@ private slots:
     {
         QTemporaryDir dir;
         const QString folder = dir.filePath(u"new/Reports"_s); // created on the way
-        QVERIFY(ProgressReport::AppendReportRow(folder, Lesson(), 2, u"Ä title"_s, LocalMoment(2020, 6, 1, 9, 5)));
-        QVERIFY(ProgressReport::AppendReportRow(folder, Lesson(), 5, u"Speed test"_s, LocalMoment(2020, 6, 1, 23, 59)));
-        QVERIFY(ProgressReport::AppendReportRow(folder, Lesson(), 4, u"Next day"_s, LocalMoment(2020, 6, 2, 0, 1)));
+        QVERIFY(ProgressReport::AppendReportRow(folder, Lesson(), 2, u"Ä title"_s,
+                                                LocalMoment(2020, 6, 1, 9, 5)));
+        QVERIFY(ProgressReport::AppendReportRow(folder, Lesson(), 5, u"Speed test"_s,
+                                                LocalMoment(2020, 6, 1, 23, 59)));
+        QVERIFY(ProgressReport::AppendReportRow(folder, Lesson(), 4, u"Next day"_s,
+                                                LocalMoment(2020, 6, 2, 0, 1)));
 
         const QByteArray first = ReadAll(folder + u"/2020-06-01.csv"_s);
         QVERIFY(!first.startsWith("\xEF\xBB\xBF"));
@@ -119,7 +122,8 @@ private slots:
     void titleWithQuotesAndCommas_readsBackAsOneCell()
     {
         const QString title = u"He said \"stop, now\", then \"\" left"_s;
-        const QString row = ProgressReport::RowLine(Lesson(), 2, title, QDateTime(QDate(2021, 1, 2), QTime(3, 4)));
+        const QString row =
+            ProgressReport::RowLine(Lesson(), 2, title, QDateTime(QDate(2021, 1, 2), QTime(3, 4)));
         const QStringList cells = SplitCsvLine(row.chopped(2));
         QCOMPARE(cells.size(), 11); // ten cells and the empty one after the trailing comma
         QCOMPARE(cells[1], title);
@@ -136,7 +140,8 @@ private slots:
         blocker.close();
         QVERIFY(!ProgressReport::AppendReportRow(blocker.fileName(), Lesson(), 2, u"t"_s, 1700000000));
         const qint64 now = 1700000000;
-        const QString day = ProgressReport::FileNameOf(QDateTime::fromSecsSinceEpoch(now).toLocalTime().date());
+        const QString day =
+            ProgressReport::FileNameOf(QDateTime::fromSecsSinceEpoch(now).toLocalTime().date());
         QVERIFY(QDir(dir.path()).mkpath(u"r/"_s + day));
         QVERIFY(!ProgressReport::AppendReportRow(dir.filePath(u"r"_s), Lesson(), 2, u"t"_s, now));
     }
@@ -175,7 +180,8 @@ private slots:
         QTemporaryDir dir;
         const QString folderPath = dir.filePath(u"Reports"_s);
         QVERIFY(QDir().mkpath(folderPath + u"/dir.csv"_s));
-        for (const QString& name : {u"2020-06-01.csv"_s, u"2020-06-02.CSV"_s, u"notes.txt"_s, u"../outside.csv"_s}) {
+        for (const QString& name :
+             {u"2020-06-01.csv"_s, u"2020-06-02.CSV"_s, u"notes.txt"_s, u"../outside.csv"_s}) {
             QFile file(folderPath + u'/' + name);
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write("x");

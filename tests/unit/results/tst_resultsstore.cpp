@@ -1,5 +1,5 @@
-#include "settings/UserProfile.h"
 #include "ResultsFixture.h"
+#include "settings/UserProfile.h"
 
 #include <QDateTime>
 #include <QTest>

@@ -1,7 +1,7 @@
+#include "platform/RegistryStore.h"
 #include "settings/SettingsStore.h"
 #include "settings/UserProfile.h"
 #include "settings/ValueFormat.h"
-#include "platform/RegistryStore.h"
 
 #include <QTemporaryDir>
 #include <QTest>

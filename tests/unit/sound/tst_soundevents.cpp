@@ -1,10 +1,10 @@
-#include "settings/SettingsStore.h"
-#include "settings/UserProfile.h"
 #include "audio/SoundEvents.h"
 #include "MemoryAudioOut.h"
 #include "Mpg123Reference.h"
 #include "platform/RegistryStore.h"
 #include "services/SoundPlayer.h"
+#include "settings/SettingsStore.h"
+#include "settings/UserProfile.h"
 
 #include <QTemporaryDir>
 #include <QTest>
