@@ -74,24 +74,6 @@ private slots:
                      u"Your score was %1 WPM. Would you like to set a new goal?"_s.arg(score));
     }
 
-    void goal_acceptsOneToTwoHundred_data()
-    {
-        QTest::addColumn<int>("goal");
-        QTest::addColumn<bool>("valid");
-        QTest::addRow("0") << 0 << false;
-        QTest::addRow("1") << 1 << true;
-        QTest::addRow("200") << 200 << true;
-        QTest::addRow("201") << 201 << false;
-        QTest::addRow("negative") << -5 << false;
-    }
-
-    void goal_acceptsOneToTwoHundred()
-    {
-        QFETCH(int, goal);
-        QFETCH(bool, valid);
-        QCOMPARE(GoalRules::IsValidGoal(goal), valid);
-    }
-
     void highScores_rankBestFirstAndKeepTiesInStoredOrder()
     {
         test::ResultsFixture f;
@@ -115,16 +97,6 @@ private slots:
         }
         QCOMPARE(order, (QStringList{u"Bob"_s, u"Alice"_s, u"Cleo"_s, u"Dan"_s, u"Eve"_s}));
         QCOMPARE(speeds, (QList<int>{55, 41, 41, 0, 0}));
-    }
-
-    void highScoreColours_walkAndTurnBack()
-    {
-        const QList<quint32> colours = HighScores::SpeedColours(9);
-        QCOMPARE(colours[0], 0xFF0000u);
-        QCOMPARE(colours[1], 0xEB0A0Au);
-        QCOMPARE(colours[6], 0x873C3Cu); // green and blue reached 60: the step turns
-        QCOMPARE(colours[7], 0x733232u);
-        QCOMPARE(colours[8], 0x5F2828u);
     }
 
     void pointTooltip_listsTheRecord()
@@ -183,7 +155,6 @@ private slots:
         QTest::addColumn<double>("maximum");
         QTest::addColumn<double>("step");
         QTest::addRow("speed") << 47.3 << 50.0 << 10.0;
-        QTest::addRow("exact") << 50.0 << 50.0 << 10.0;
         QTest::addRow("score") << 12345.0 << 14000.0 << 2000.0;
         QTest::addRow("nothing") << 0.0 << 1.0 << 0.2;
         QTest::addRow("nan") << qQNaN() << 1.0 << 0.2;
