@@ -74,8 +74,10 @@ ReportsDialog::ReportsDialog(const ReportFolder& folder, QWidget* parent) : QDia
 
     Fill();
     m_list->sortByColumn(0, Qt::DescendingOrder); // the newest day first
-    for (int column = 0; column < 3; ++column)
-        m_list->setColumnWidth(column, m_list->sizeHintForColumn(column) + 24);
+    for (int column = 0; column < 3; ++column) {
+        m_list->resizeColumnToContents(column);
+        m_list->setColumnWidth(column, m_list->columnWidth(column) + 24);
+    }
     m_list->setColumnWidth(0, std::max(m_list->columnWidth(0) + 40, 200));
     if (QTreeWidgetItem* newest = m_list->topLevelItem(0))
         m_list->setCurrentItem(newest);
