@@ -6,9 +6,11 @@
 #include "app/CourseTable.h"
 #include "app/MainController.h"
 #include "app/ResultNotes.h"
+#include "app/ProgressController.h"
 #include "app/ResultsSummary.h"
 #include "audio/SoundEvents.h"
 #include "platform/Clock.h"
+#include "progress/GoalRules.h"
 #include "progress/ResultsStore.h"
 #include "session/TypingSession.h"
 
@@ -66,6 +68,7 @@ void ExerciseFinisher::FinishExercise()
     const double skillLevel = CourseRules::SkillLevelOf(result.characters, result.errors, result.durationMs);
 
     const AwardLevel award = AwardOf(figures);
+    m_main.Progress().AppendReportRow(figures, kind);
     if (award > AwardLevel::None && m_main.PlayAwardSounds())
         m_main.Sounds().PlayEventSound(static_cast<int>(award));
 
@@ -116,6 +119,10 @@ void ExerciseFinisher::FinishExercise()
 
     m_main.UpdateCommandStates();
     UpdateBests(figures);
+    const int goal = profile.Get(Profile::GoalWPM);
+    if (GoalRules::IsGoalBeaten(figures.accuracyPercent, figures.netWpm, goal,
+                                kind == ExerciseKind::SkillTest))
+        m_main.Progress().ShowGoalDialog(true, int(figures.netWpm), kind == ExerciseKind::SkillTest);
     if (command != 0)
         m_main.PostCommand(command);
 }

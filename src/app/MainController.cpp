@@ -170,6 +170,7 @@ void MainController::SelectUser(const QString& name)
     m_userName = m_settings.CurrentUserName();
     m_course->LoadUserPosition();
     UpdateCommandStates();
+    m_progress->RefreshResultsView();
 }
 
 int MainController::GameScreen() const
@@ -474,8 +475,10 @@ void MainController::AskResetResults()
 {
     if (m_view->AskQuestion(QStringLiteral("Reset Results"),
                             QStringLiteral("Are you sure you want to reset all results?"),
-                            QStringLiteral("Reset"), QStringLiteral("Cancel")))
+                            QStringLiteral("Reset"), QStringLiteral("Cancel"))) {
         m_settings.ResetUser();
+        m_progress->RefreshResultsView();
+    }
 }
 
 void MainController::ClearProblemsConfirmed(bool words)
@@ -610,10 +613,6 @@ void MainController::OnCommand(int id)
         break;
     case Command::TabTests:
         SelectTabAndShowTyping(Tab::Tests, false);
-        break;
-    case Command::TabResults:
-        m_view->SelectTab(Tab::Results);
-        ShowResultsView();
         break;
     case Command::CourseStart:
     case Command::CourseNext:

@@ -1,5 +1,7 @@
 #include "dialogs/ResultsSummaryPanel.h"
 
+#include "gui/StandardDialogs.h"
+
 #include <QPainter>
 
 namespace clavora {
@@ -23,14 +25,6 @@ constexpr int BottomMargin = 10;
 constexpr int NoteGap = 4;
 const QColor NoteDimmedColor{110, 110, 110};
 
-QFont SummaryFont(int pixelHeight)
-{
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize(pixelHeight);
-    font.setWeight(QFont::Normal);
-    return font;
-}
-
 } // namespace
 
 const QColor ResultsSummaryPanel::LabelColor = QColor(31, 54, 192);
@@ -53,13 +47,13 @@ QSize ResultsSummaryPanel::sizeHint() const
 
 int ResultsSummaryPanel::DrawResultsSummary(QPainter& painter, const ResultsSummary& summary, int width)
 {
-    painter.setFont(SummaryFont(HeadingHeight));
+    painter.setFont(TahomaFont(HeadingHeight));
     painter.setPen(Qt::black);
     painter.drawText(QRect(Margin, 0, width - 2 * Margin, HeadingHeight + 6), Qt::AlignLeft | Qt::AlignTop,
                      summary.heading);
     painter.drawLine(Margin, RuleY, width - Margin, RuleY);
 
-    painter.setFont(SummaryFont(TitleHeight));
+    painter.setFont(TahomaFont(TitleHeight));
     painter.setPen(LabelColor);
     const int labelWidth = painter.fontMetrics().horizontalAdvance(summary.titleLabel);
     painter.drawText(QPoint(Margin, TitleTop + painter.fontMetrics().ascent()), summary.titleLabel);
@@ -71,7 +65,7 @@ int ResultsSummaryPanel::DrawResultsSummary(QPainter& painter, const ResultsSumm
     const int titleLines = std::max(1, (titleUsed.height() + painter.fontMetrics().height() / 2) /
                                            std::max(1, painter.fontMetrics().height()));
 
-    painter.setFont(SummaryFont(RowHeight));
+    painter.setFont(TahomaFont(RowHeight));
     int top = TitleTop + FiguresBelowTitleTop + (titleLines - 1) * painter.fontMetrics().height();
     const int ascent = painter.fontMetrics().ascent();
     // A font wider than the one the positions were made for moves all values right together.

@@ -1,8 +1,8 @@
 #include "progress/History.h"
 
-#include "settings/ValueFormat.h"
 #include "progress/Award.h"
 #include "progress/ResultsStore.h"
+#include "settings/ValueFormat.h"
 
 #include <algorithm>
 
@@ -35,6 +35,7 @@ QString AccuracyText(const ResultRecord& record)
 HistoryPoint PointOf(const ResultRecord& record)
 {
     HistoryPoint point;
+    point.index = record.index;
     point.title = record.Text(RecordValue::Title);
     point.date = record.Text(RecordValue::Date);
     point.wpmGross = record.Text(RecordValue::WPMGross);

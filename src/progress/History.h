@@ -12,6 +12,7 @@ class ResultsStore;
 // One stored result as the progress chart shows it.
 struct HistoryPoint
 {
+    QString index; // the record's number in its folder
     QString title;
     QString date;
     QString wpmGross;

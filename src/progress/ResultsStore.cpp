@@ -171,6 +171,19 @@ QList<ResultRecord> ResultsStore::ReadRecords(int exerciseKind) const
     return ReadRecords(exerciseKind, every);
 }
 
+ResultRecord ResultsStore::ReadRecord(int exerciseKind, const QString& index) const
+{
+    ResultRecord record;
+    record.index = index;
+    if (!HasResultsFolder(exerciseKind) || index.isEmpty() || index.contains(u'\\'))
+        return record;
+    const QString key = m_settings.KindResultsKey(exerciseKind) + u'\\' + index;
+    for (int value = 0; value < RecordValueCount; ++value)
+        record.values[size_t(value)] =
+            m_settings.Registry().ReadValue(key, RecordValueName(static_cast<RecordValue>(value)));
+    return record;
+}
+
 QList<ResultRecord> ResultsStore::ReadRecords(int exerciseKind, const QList<RecordValue>& values) const
 {
     QList<ResultRecord> records;

@@ -42,6 +42,8 @@ public:
     // The same records one at a time; reading stops as soon as `visit` returns false.
     void VisitRecords(int exerciseKind, const QList<RecordValue>& values,
                       const std::function<bool(const ResultRecord&)>& visit) const;
+    // One record by its number, every value read; an unknown number gives a record without values.
+    ResultRecord ReadRecord(int exerciseKind, const QString& index) const;
 
     // "%.4d-%.2d-%.2d" of the local date at the given moment.
     static QString LocalDateText(qint64 epochSeconds);

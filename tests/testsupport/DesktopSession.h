@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QHash>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -186,7 +187,7 @@ public:
 
     // Answers the first-start wizard: the user type moved up from the preselected one, then Finish
     // with the skill test checked.
-    bool PassWizard(int typesUp = 0) const
+    bool PassWizard(int typesUp = 0, bool skillTest = true) const
     {
         if (FocusWindow(QStringLiteral("Getting Started")).isEmpty())
             return false;
@@ -194,7 +195,31 @@ public:
         if (!Keys(keys << QStringLiteral("Return")))
             return false;
         QTest::qWait(300);
+        // The skill test's check box has the focus on the second page and starts checked.
+        if (!skillTest && !Keys({QStringLiteral("space")}))
+            return false;
         return Keys({QStringLiteral("Return")});
+    }
+
+    // Types lines with Return between them.
+    bool TypeLines(const QStringList& lines, int delayMs) const
+    {
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            if (!TypeText(lines[i], delayMs))
+                return false;
+            if (i + 1 < lines.size() && !Keys({QStringLiteral("Return")}))
+                return false;
+        }
+        return true;
+    }
+
+    // The text of a built-in exercise, one entry per line.
+    static QStringList ExerciseLines(int key)
+    {
+        QFile file(QStringLiteral(CLAVORA_SOURCE_DIR "/resources/texts/%1.txt").arg(key));
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        return QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"));
     }
 
 private:

@@ -10,6 +10,7 @@
 #include "app/DictationController.h"
 #include "app/GamesController.h"
 #include "app/widgets/GamesViewWidget.h"
+#include "app/ProgressController.h"
 #include "app/widgets/TypingView.h"
 #include "audio/widgets/DictationView.h"
 #include "dialogs/ExerciseFinishedDialog.h"
@@ -22,8 +23,10 @@
 #include "gui/ConfirmQuestion.h"
 #include "gui/HelpWindow.h"
 #include "gui/ProgressWindow.h"
+#include "gui/StandardDialogs.h"
 #include "gui/TabbedToolbar.h"
 #include "platform/StartupTrace.h"
+#include "progress/widgets/ResultsView.h"
 #include "session/TypingSession.h"
 #include "session/widgets/ClockPanel.h"
 #include "session/widgets/FinishedNotice.h"
@@ -228,7 +231,9 @@ void MainWindow::BuildViews()
     m_gamesView =
         new GamesViewWidget(m_controller.Games(), m_controller.Time(), m_controller.Random(), m_views);
     m_controller.Games().AttachView(m_gamesView);
-    m_resultsView = new QWidget(m_views);
+    auto* results = new ResultsView(m_controller.Progress(), m_views);
+    m_controller.Progress().AttachView(results);
+    m_resultsView = results;
     for (QWidget* view : {static_cast<QWidget*>(m_typingView), static_cast<QWidget*>(m_dictationView),
                           static_cast<QWidget*>(m_gamesView), m_resultsView})
         m_views->addWidget(view);

@@ -36,6 +36,8 @@ public:
         m_settings->WriteText(QStringLiteral("Settings"), QStringLiteral("FirstRun"), QStringLiteral("0"));
         m_settings->CreateUser(UserName, 5);
         m_settings->SelectUser(UserName);
+        // Finished exercises write their report rows beside the test's registry.
+        m_settings->WriteUserText(QStringLiteral("ReportFolder"), m_dir.filePath(QStringLiteral("Reports")));
         view.onFinishedNotice_ = [this] { controller->OnFinishedNoticeClosed(); };
         controller = std::make_unique<MainController>(*m_settings, clock, m_dir.path());
         controller->Initialize(view);

@@ -1,0 +1,14 @@
+#include "gui/StandardDialogs.h"
+
+
+namespace clavora {
+
+QFont TahomaFont(int pixelHeight)
+{
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPixelSize(pixelHeight);
+    font.setWeight(QFont::Normal);
+    return font;
+}
+
+} // namespace clavora
