@@ -5,11 +5,16 @@
 
 namespace clavora {
 
-ProgressController::ProgressController(MainController& main) : SubsystemController(main) {}
+ProgressController::ProgressController(MainController& main) : SubsystemController(main), m_certificates(main)
+{}
 
 bool ProgressController::HandleCommand(int commandId)
 {
-    Q_UNUSED(commandId)
+    if (commandId == Command::CompletionCertificate) {
+        if (!Main().IsBusy())
+            m_certificates.OfferCertificate();
+        return true;
+    }
     return false;
 }
 

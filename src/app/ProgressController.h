@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/CertificateFlow.h"
 #include "app/SubsystemController.h"
 
 namespace clavora {
@@ -11,6 +12,11 @@ public:
     explicit ProgressController(MainController& main);
 
     bool HandleCommand(int commandId) override;
+
+    CertificateFlow& Certificates() { return m_certificates; }
+
+private:
+    CertificateFlow m_certificates;
 };
 
 } // namespace clavora

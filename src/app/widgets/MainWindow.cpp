@@ -4,8 +4,10 @@
 #include "app/CommandTables.h"
 #include "app/ImportController.h"
 #include "app/MainController.h"
+#include "app/ProgressController.h"
 #include "app/StartHint.h"
 #include "app/widgets/TypingView.h"
+#include "dialogs/CertificateDialog.h"
 #include "dialogs/ExerciseFinishedDialog.h"
 #include "dialogs/ImportDialog.h"
 #include "dialogs/LessonSelectionDialog.h"
@@ -80,6 +82,8 @@ void MainWindow::Create()
     m_importView =
         std::make_unique<ImportDialogView>(this, [this](const QString& topic) { OpenHelp(topic); });
     m_controller.Import().Attach(*m_importView);
+    m_certificateView = std::make_unique<CertificateDialogView>(this);
+    m_controller.Progress().Certificates().Attach(*m_certificateView);
     m_controller.Initialize(*this);
     RestorePlacement();
 }

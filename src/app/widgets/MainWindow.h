@@ -14,6 +14,7 @@ class QStackedWidget;
 
 namespace clavora {
 
+class CertificateView;
 class ImportView;
 class MainController;
 class ClockPanel;
@@ -108,6 +109,7 @@ private:
     QTimer m_keypadDemonstrationTimer;   // id 9
     QHash<int, QAction*> m_actions;
     std::unique_ptr<ImportView> m_importView;
+    std::unique_ptr<CertificateView> m_certificateView;
 };
 
 } // namespace clavora
