@@ -2,13 +2,13 @@
 
 #include "app/CourseFlow.h"
 #include "app/MainController.h"
-#include "settings/SettingsStore.h"
-#include "settings/UserProfile.h"
 #include "FakeMainView.h"
 #include "platform/KeyCodes.h"
 #include "platform/RegistryStore.h"
 #include "progress/ResultsStore.h"
 #include "session/TypingSession.h"
+#include "settings/SettingsStore.h"
+#include "settings/UserProfile.h"
 #include "TestClock.h"
 
 #include <memory>
@@ -16,6 +16,20 @@
 #include <QTest>
 
 namespace clavora::test {
+
+// A stored lesson that earns Bronze.
+inline void StoreBronze(ResultsStore results, int key)
+{
+    ResultFigures figures;
+    figures.durationMs = 60000;
+    figures.characters = 160;
+    figures.exerciseKey = quint32(key);
+    figures.grossWpm = 32.0;
+    figures.netWpm = 32.0;
+    figures.kph = 9600.0;
+    figures.accuracyPercent = 100.0;
+    results.SaveExerciseResult(figures, ExerciseKind::Lesson, 1700000000);
+}
 
 // A main window's logic with a signed-in user, the built-in catalogue loaded and a window that
 // answers from a script; exercises are typed key by key on a clock the test moves.

@@ -11,6 +11,7 @@
 using namespace clavora;
 using namespace Qt::StringLiterals;
 using test::CourseFixture;
+using test::StoreBronze;
 
 namespace {
 
@@ -33,20 +34,6 @@ QString Row(const ExerciseFinishedContent& content, const QString& label)
             return row.value;
     }
     return u"<absent>"_s;
-}
-
-// A stored lesson that earns Bronze.
-void StoreBronze(ResultsStore results, int key)
-{
-    ResultFigures figures;
-    figures.durationMs = 60000;
-    figures.characters = 160;
-    figures.exerciseKey = quint32(key);
-    figures.grossWpm = 32.0;
-    figures.netWpm = 32.0;
-    figures.kph = 9600.0;
-    figures.accuracyPercent = 100.0;
-    results.SaveExerciseResult(figures, ExerciseKind::Lesson, 1700000000);
 }
 
 } // namespace
