@@ -24,7 +24,7 @@ CertificateDialog::CertificateDialog(const QString& userName, CertificateView::R
     setWindowTitle(Title);
     auto* layout = new QVBoxLayout(this);
     auto* intro = new QLabel(
-        QStringLiteral("Congratulations! You have completed every section of the Clavora Typing Course.\n"
+        QStringLiteral("Congratulations! You have completed every section of the Clavora Typing Course. "
                        "Type your name as it should appear on your certificate, then choose a printer or "
                        "save it as a PDF."));
     intro->setWordWrap(true);
