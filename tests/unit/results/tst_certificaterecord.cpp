@@ -41,16 +41,6 @@ private slots:
         QTEST(record.YearText(), "year");
     }
 
-    void record_cutsLongNamesAndTakesThePaper()
-    {
-        const CertificateRecord letter =
-            CertificateRecord::For(QString(1000, u'x'), false, QDate(2024, 1, 1));
-        QCOMPARE(letter.personName.size(), 259);
-        QCOMPARE(letter.courseTitle, u"Clavora Typing Course"_s);
-        QCOMPARE(letter.paper, PaperForm::Letter);
-        QCOMPARE(CertificateRecord::For(u"Ann"_s, true, QDate(2024, 1, 1)).paper, PaperForm::A4);
-    }
-
     void record_invalidDateGivesNoMonthAndNoCrash()
     {
         const CertificateRecord record = CertificateRecord::For(u"Ann"_s, false, QDate());
