@@ -1,15 +1,14 @@
 #include "app/MainController.h"
-#include "settings/SettingsStore.h"
 #include "app/widgets/MainWindow.h"
 #include "platform/Clock.h"
 #include "platform/KnownFolders.h"
 #include "platform/RegistryStore.h"
 #include "platform/ResourceStore.h"
 #include "platform/SingleInstanceGuard.h"
+#include "settings/SettingsStore.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QMessageBox>
 #include <QTimer>
 
 using namespace clavora;
@@ -30,10 +29,11 @@ int main(int argc, char* argv[])
     parser.addVersionOption();
     const QCommandLineOption quitAfterLoad(
         QStringLiteral("quit-after-load"),
-        QStringLiteral(
-            "Quit as soon as the window is shown and the start-up load has finished (diagnostic)."));
+        QStringLiteral("Quit as soon as the window is shown and the start-up load has finished (diagnostic). "
+                       "Nothing waits for an answer: problems go to standard error and the exit code is 1."));
     parser.addOption(quitAfterLoad);
     parser.process(app);
+    const bool unattended = parser.isSet(quitAfterLoad);
 
     const QString dataFolder = KnownFolders::ProductDataFolder();
     SingleInstanceGuard instanceGuard(dataFolder);
@@ -46,6 +46,7 @@ int main(int argc, char* argv[])
     SystemClock clock;
     MainController controller(settings, clock, dataFolder);
     MainWindow window(controller);
+    window.SetUnattended(unattended);
     QObject::connect(&instanceGuard, &SingleInstanceGuard::ActivationRequested, &window,
                      &MainWindow::BringToFront);
 
@@ -54,20 +55,20 @@ int main(int argc, char* argv[])
 
     if (opened == RegistryStore::OpenResult::RecoveredFromDamage) {
         QTimer::singleShot(0, &window, [&window, &registry] {
-            QMessageBox::warning(&window, MainController::ProductTitle,
-                                 QStringLiteral("The settings file could not be read and was moved to\n%1\n\n"
-                                                "Clavora has started with fresh settings.")
-                                     .arg(registry.DamagedFileMovedTo()));
+            window.ShowWarning(MainController::ProductTitle,
+                               QStringLiteral("The settings file could not be read and was moved to\n%1\n\n"
+                                              "Clavora has started with fresh settings.")
+                                   .arg(registry.DamagedFileMovedTo()));
         });
     } else if (opened == RegistryStore::OpenResult::Failed) {
         QTimer::singleShot(0, &window, [&window] {
-            QMessageBox::warning(&window, MainController::ProductTitle,
-                                 QStringLiteral("The settings file could not be opened. Clavora will run, "
-                                                "but your settings and results will not be saved."));
+            window.ShowWarning(MainController::ProductTitle,
+                               QStringLiteral("The settings file could not be opened. Clavora will run, "
+                                              "but your settings and results will not be saved."));
         });
     }
 
-    if (parser.isSet(quitAfterLoad)) {
+    if (unattended) {
         const auto quitWhenLoaded = [&controller] {
             if (controller.StartupLoadDone())
                 QTimer::singleShot(0, qApp, &QCoreApplication::quit);
@@ -75,5 +76,7 @@ int main(int argc, char* argv[])
         QObject::connect(&controller, &MainController::StartupLoadFinished, &app, quitWhenLoaded);
         quitWhenLoaded();
     }
-    return QApplication::exec();
+    const int exitCode = QApplication::exec();
+    // A diagnostic run says by its exit code whether anything needed a person.
+    return unattended && window.UnattendedProblems() > 0 ? 1 : exitCode;
 }

@@ -1,8 +1,8 @@
 // Opening the lesson selection and checking the course sections with a long history of lessons.
-#include "settings/SettingsStore.h"
 #include "platform/RegistryStore.h"
 #include "progress/LessonProgress.h"
 #include "progress/ResultsStore.h"
+#include "settings/SettingsStore.h"
 
 #include <benchmark/benchmark.h>
 #include <memory>
@@ -15,19 +15,22 @@ namespace {
 constexpr int StoredLessonRecords = 10000;
 constexpr int LessonCount = 28;
 constexpr int LessonKind = 2;
+constexpr quint32 FirstKeypadLessonKey = 1025;
+constexpr int FirstKeypadLessonEntry = 25;
 
-// One user with 10,000 lesson records spread over the 28 lessons, every tenth a skip.
+// One user with 10,000 lesson records spread over the 28 lessons, every tenth a skip. With an
+// open last section its lessons are only ever skipped, so no reading can stop early.
 class History final
 {
 public:
-    History()
+    explicit History(bool lastSectionOpen)
     {
         m_registry.Open(m_dir.filePath(QStringLiteral("registry.sqlite")));
         m_settings.CreateUser(QStringLiteral("Bench"), 5);
         RegistryStore::Transaction transaction(m_registry);
         for (int i = 0; i < StoredLessonRecords; ++i) {
             const quint32 key = 1001 + quint32(i % LessonCount);
-            if (i % 10 == 9) {
+            if (i % 10 == 9 || (lastSectionOpen && key >= FirstKeypadLessonKey)) {
                 m_results.SaveSkipped(QString::number(key), LessonKind);
                 continue;
             }
@@ -58,10 +61,11 @@ private:
     QList<LessonListEntry> m_lessons;
 };
 
-History& SharedHistory()
+History& SharedHistory(bool lastSectionOpen = false)
 {
-    static History history;
-    return history;
+    static History history(false);
+    static History open(true);
+    return lastSectionOpen ? open : history;
 }
 
 void BM_FillLessonProgress(benchmark::State& state)
@@ -81,6 +85,16 @@ void BM_FirstIncompleteSection(benchmark::State& state)
         benchmark::DoNotOptimize(FirstIncompleteSection(history.Results()));
 }
 BENCHMARK(BM_FirstIncompleteSection)->Unit(benchmark::kMillisecond);
+
+void BM_FirstIncompleteSection_LastSectionOpen(benchmark::State& state)
+{
+    History& history = SharedHistory(true);
+    for (auto _ : state) {
+        if (FirstIncompleteSection(history.Results()) != FirstKeypadLessonEntry)
+            state.SkipWithError("the last section should be open");
+    }
+}
+BENCHMARK(BM_FirstIncompleteSection_LastSectionOpen)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

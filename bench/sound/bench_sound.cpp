@@ -1,12 +1,13 @@
 // How long an event sound holds up the user-interface thread, and what playing costs the CPU.
 
-#include "settings/SettingsStore.h"
-#include "settings/UserProfile.h"
 #include "audio/SoundEvents.h"
 #include "MemoryAudioOut.h"
 #include "platform/RegistryStore.h"
+#include "QtBenchmarkMain.h"
 #include "services/AlsaAudioOut.h"
 #include "services/SoundPlayer.h"
+#include "settings/SettingsStore.h"
+#include "settings/UserProfile.h"
 
 #include <benchmark/benchmark.h>
 #include <QCoreApplication>
@@ -111,11 +112,4 @@ BENCHMARK(BM_PlayingCpuLoad)->Iterations(1)->Unit(benchmark::kMillisecond)->UseR
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+CLAVORA_QT_BENCHMARK_MAIN()

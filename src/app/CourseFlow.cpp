@@ -3,6 +3,7 @@
 #include "app/CommandIds.h"
 #include "app/CourseRules.h"
 #include "app/CourseTable.h"
+#include "app/DictationController.h"
 #include "app/ExerciseFinisher.h"
 #include "app/ImportController.h"
 #include "app/LessonSelection.h"
@@ -170,8 +171,9 @@ void CourseFlow::StartExercise()
             m_main.PostCommand(Command::CourseStart);
         break;
     case Tab::Practice:
-        // Dictations start from their own view once it exists; the typing view runs a practice.
-        if (!m_main.IsDictationViewShown())
+        if (m_main.IsDictationViewShown())
+            m_main.Dictation().Start();
+        else
             StartRandomPractice();
         break;
     case Tab::Tests:
@@ -229,6 +231,12 @@ void CourseFlow::StartCourseEntry()
 
 void CourseFlow::OnCourseCommand(int commandId)
 {
+    // The course dialog may have been reached by a Stop from the games or results tab.
+    if (m_main.CurrentView() != View::Typing) {
+        if (MainView* view = m_main.Window())
+            view->SelectTab(Tab::Lessons);
+        m_main.ShowTypingView();
+    }
     switch (commandId) {
     case Command::CourseStart:
         StartCourseEntry();
@@ -237,7 +245,8 @@ void CourseFlow::OnCourseCommand(int commandId)
         m_entry = m_main.Profile().Get(Profile::LastLessonIndex);
         const CourseEntry& entry = CourseTable::At(m_entry);
         m_exerciseKey = entry.Key();
-        SetKeypadExercise(false);
+        // A repeated keypad lesson is typed on the keypad like its first run.
+        SetKeypadExercise(entry.kind == ExerciseKind::KeypadLesson);
         WriteCourseTitles(NextCourseEntry());
         m_main.SetState(SessionState::Preparing, entry.kind);
         break;
@@ -315,10 +324,15 @@ void CourseFlow::LoadExercise()
 
 void CourseFlow::StopExercise()
 {
+    if (m_main.IsDictationViewShown()) {
+        m_main.Dictation().Stop();
+        return;
+    }
     const int state = m_main.State();
     if (state != SessionState::Paused && state != SessionState::Typing)
         return;
-    if (m_main.CurrentView() != View::Typing)
+    // A typed exercise paused behind the games or results view stops from there as well.
+    if (m_main.CurrentView() == View::Dictation)
         return;
     if (m_main.Kind() == ExerciseKind::SkillTest)
         m_main.Profile().Set(Profile::TakeInitialSkillTest, true);

@@ -84,8 +84,7 @@ void MainController::Initialize(MainView& view)
     m_course->LoadUserPosition();
     // The window always opens maximized: the stored placement is restored after this.
     m_settings.WriteFlag(MainWindowKey, QStringLiteral("Maximized"), true);
-    m_pauseLabel = PauseText;
-    m_view->SetPauseLabel(m_pauseLabel);
+    SetPauseLabel(false);
     ShowTypingView();
     SetState(SessionState::Idle, -1);
     if (firstRun)
@@ -230,9 +229,7 @@ void MainController::LeaveState(int state)
 {
     switch (state) {
     case SessionState::Paused:
-        m_pauseLabel = PauseText;
-        if (m_view)
-            m_view->SetPauseLabel(m_pauseLabel);
+        SetPauseLabel(false);
         break;
     case SessionState::Preparing:
         m_session->LeavePreparing(m_kind, m_profile.SpeedTestSeconds());
@@ -253,10 +250,8 @@ void MainController::EnterState(int state)
         m_session->EnterIdle();
         break;
     case SessionState::Paused:
-        m_pauseLabel = ResumeText;
+        SetPauseLabel(true);
         m_session->MarkPaused();
-        if (m_view)
-            m_view->SetPauseLabel(m_pauseLabel);
         break;
     case SessionState::Preparing:
         m_course->LoadExercise();
@@ -377,6 +372,7 @@ void MainController::UpdateCommandStates()
     inputs.dictationViewShown = m_shownView == clavora::View::Dictation;
     inputs.courseFinished = m_course->IsCourseFinished();
     inputs.awardCertOffered = m_profile.Get(Profile::AwardCertOffered);
+    m_dictation->FillCommandStateInputs(inputs);
     m_commandStates = ComputeCommandStates(inputs);
     m_view->ApplyCommandStates(m_commandStates);
     m_view->ShowStartHint(m_state == SessionState::Idle
@@ -391,11 +387,20 @@ void MainController::ShowView(clavora::View view)
         UpdateCommandStates();
         return;
     }
+    // An exercise left behind waits, paused and whole, for the user's return to the typing view.
+    const bool keepExercise = IsBusy();
+    if (m_shownView == clavora::View::Typing && m_state == SessionState::Typing)
+        SetState(SessionState::Paused, -1);
+    const bool leavingGames = m_shownView == clavora::View::Games;
     m_shownView = view;
-    m_course->SetKeypadExercise(false);
-    m_session->ResetDisplay();
+    if (!keepExercise) {
+        m_course->SetKeypadExercise(false);
+        m_session->ResetDisplay();
+    }
     if (m_view)
         m_view->ShowView(view);
+    if (leavingGames)
+        m_games->OnGamesViewLeft();
     UpdateCommandStates();
 }
 
@@ -421,8 +426,23 @@ void MainController::ShowResultsView()
     ShowView(clavora::View::Results);
 }
 
+bool MainController::IsBusy() const
+{
+    return m_state == SessionState::Paused || m_state == SessionState::Typing ||
+           (m_shownView == clavora::View::Dictation && m_dictation->Player().IsPlaying());
+}
+
+void MainController::SetPauseLabel(bool paused)
+{
+    m_pauseLabel = paused ? ResumeText : PauseText;
+    if (m_view)
+        m_view->SetPauseLabel(m_pauseLabel);
+}
+
 void MainController::TogglePause()
 {
+    if (m_shownView == clavora::View::Dictation)
+        m_dictation->PauseOrResume();
     if (m_shownView != clavora::View::Typing)
         return;
     if (m_state == SessionState::Typing)
@@ -526,10 +546,14 @@ void MainController::OnCommand(int id)
         m_course->StopExercise();
         break;
     case Command::Start:
-        if (m_state == SessionState::Paused)
-            SetState(SessionState::Typing, -1);
-        else if (m_state != SessionState::Typing)
+        if (m_state == SessionState::Paused) {
+            // Only the view that holds the paused exercise resumes it.
+            const bool dictation = m_kind == ExerciseKind::Dictation;
+            if (m_shownView == (dictation ? clavora::View::Dictation : clavora::View::Typing))
+                SetState(SessionState::Typing, -1);
+        } else if (m_state != SessionState::Typing) {
             m_course->StartExercise();
+        }
         break;
     case Command::PauseResume:
     case Command::LessonsPause:

@@ -62,7 +62,8 @@ public:
                        bool playErrorSound) override;
     session::Options Options() const override;
 
-    bool IsBusy() const { return m_state == SessionState::Paused || m_state == SessionState::Typing; }
+    // An exercise runs or is paused, or the dictation view's recording plays.
+    bool IsBusy() const;
 
     void OnCommand(int commandId);
     // Any part may post a command; it runs after the current event has been handled.
@@ -73,6 +74,8 @@ public:
     void OnFinishedNoticeClosed();
 
     void UpdateCommandStates();
+    // The shared text of the Pause/Resume buttons: "Resume" while paused.
+    void SetPauseLabel(bool paused);
     void ApplyDisplayOptions();
     void SelectUser(const QString& name);
     void SetExerciseCaption(const QString& caption);

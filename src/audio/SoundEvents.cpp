@@ -1,10 +1,10 @@
 #include "audio/SoundEvents.h"
 
-#include "settings/SettingsStore.h"
-#include "settings/UserProfile.h"
 #include "platform/KnownFolders.h"
 #include "platform/RegistryStore.h"
 #include "services/SoundPlayer.h"
+#include "settings/SettingsStore.h"
+#include "settings/UserProfile.h"
 
 #include <QLoggingCategory>
 
@@ -43,7 +43,7 @@ QList<SoundEvent> SoundEvents::DefaultEvents()
 {
     const auto event = [](int award, const char16_t* name, const char16_t* sound) {
         return SoundEvent{award, QString::fromUtf16(name), QString::fromUtf16(sound),
-                          QString::fromUtf16(sound)};
+                          QString::fromUtf16(sound), QString()};
     };
     return {
         event(ErrorAward, u"Error", u"softbeep"), event(1, u"Bronze Award", u"applause3"),
@@ -76,9 +76,14 @@ QList<SoundEvent> SoundEvents::ReadEvents(const SettingsStore& settings)
         const QString key = EventKey(name);
         events.append(SoundEvent{ReadAward(settings, key), settings.ReadText(key, EventNameValue),
                                  settings.ReadText(key, DefaultSoundValue),
-                                 settings.ReadText(key, AssignedSoundValue)});
+                                 settings.ReadText(key, AssignedSoundValue), name});
     }
     return events;
+}
+
+bool SoundEvents::WriteAssignedSound(SettingsStore& settings, const QString& keyName, const QString& sound)
+{
+    return !keyName.isEmpty() && settings.WriteText(EventKey(keyName), AssignedSoundValue, sound);
 }
 
 QString SoundEvents::AssignedSound(const SettingsStore& settings, int awardNumber)
@@ -97,10 +102,14 @@ QString SoundEvents::SoundFilePath(const SettingsStore& settings, const QString&
     // the sounds folder.
     if (sound.isEmpty() || sound.contains(u'/') || sound.contains(u'\\') || sound.contains(QChar(0)))
         return QString();
+    return SoundsFolder(settings) + u'/' + sound + QStringLiteral(".mp3");
+}
+
+QString SoundEvents::SoundsFolder(const SettingsStore& settings)
+{
     const QString installerPath =
         settings.ReadText(SettingsStore::SettingsKey, QString::fromUtf16(Profile::InstallerPath.name));
-    return KnownFolders::InstallationFolder(installerPath) + QStringLiteral("/sounds/") + sound +
-           QStringLiteral(".mp3");
+    return KnownFolders::InstallationFolder(installerPath) + QStringLiteral("/sounds");
 }
 
 QString SoundEvents::OutputDevice(const SettingsStore& settings)
@@ -125,14 +134,26 @@ bool SoundEvents::PlayEventSound(int awardNumber)
     m_player->Stop();
     if (sound.isEmpty())
         return true;
+    return PlaySound(*m_player, sound, OutputDevice(m_settings));
+}
+
+bool SoundEvents::PlaySound(SoundPlayer& player, const QString& sound, const QString& deviceChoice)
+{
     const QString path = SoundFilePath(m_settings, sound);
     std::unique_ptr<SoundSource> source = path.isEmpty() ? nullptr : SoundPlayer::Open(path);
     if (!source) {
-        qCDebug(lcSoundEvents) << "No playable sound for event" << awardNumber << ":" << sound;
+        qCDebug(lcSoundEvents) << "No playable sound file for" << sound;
+        player.Stop();
         return false;
     }
-    m_player->SetOutputDevice(OutputDevice(m_settings));
-    return m_player->Play(std::move(source));
+    player.SetOutputDevice(deviceChoice);
+    if (!player.Play(std::move(source)))
+        return false;
+    if (player.PlaysOnFallbackDevice() && !m_fallbackTold && m_fallbackNotice) {
+        m_fallbackTold = true;
+        m_fallbackNotice(deviceChoice);
+    }
+    return true;
 }
 
 } // namespace clavora

@@ -21,6 +21,7 @@ struct SoundEvent
     QString eventName;
     QString defaultSound;
     QString assignedSound;
+    QString keyName; // the event's subkey of the table; empty for a default not yet stored
 };
 
 // The sound events: their table in the settings store and the one player that sounds them for the
@@ -42,6 +43,9 @@ public:
     static QList<SoundEvent> ReadEvents(const SettingsStore& settings);
     // The sound assigned to the first event whose award matches, or empty.
     static QString AssignedSound(const SettingsStore& settings, int awardNumber);
+    static bool WriteAssignedSound(SettingsStore& settings, const QString& keyName, const QString& sound);
+    // <installation folder>/sounds: the sounds to choose from.
+    static QString SoundsFolder(const SettingsStore& settings);
     // <installation folder>/sounds/<sound>.mp3, or empty for a name that would leave that folder.
     static QString SoundFilePath(const SettingsStore& settings, const QString& sound);
     // The output device chosen in the sound options.
@@ -58,13 +62,22 @@ public:
     // sound started or there was nothing to play (both sound options off, no sound assigned);
     // false, silently, when its file or the audio output could not be opened.
     bool PlayEventSound(int awardNumber);
+    // Plays a sound, named as in the event table, on a player and device with the event rules;
+    // false when its file or the output cannot be opened. The sound page's preview uses it too.
+    bool PlaySound(SoundPlayer& player, const QString& sound, const QString& deviceChoice);
     // Nothing until the first event sound is played.
     SoundPlayer* EventPlayer() const { return m_player.get(); }
+
+    // Told, once per run, when a chosen device could not be used and the default one plays.
+    using DeviceFallbackNotice = std::function<void(const QString& deviceChoice)>;
+    void SetDeviceFallbackNotice(DeviceFallbackNotice notice) { m_fallbackNotice = std::move(notice); }
 
 private:
     SettingsStore& m_settings;
     OutputFactory m_makeOutput;
     std::unique_ptr<SoundPlayer> m_player;
+    DeviceFallbackNotice m_fallbackNotice;
+    bool m_fallbackTold = false;
 };
 
 } // namespace clavora

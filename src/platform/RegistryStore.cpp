@@ -15,20 +15,24 @@ namespace {
 
 constexpr int SchemaVersion = 1;
 
-// Schema steps: entry i brings a store from version i to version i + 1.
+// Schema steps: entry i brings a store from version i to version i + 1. The first step also
+// adopts a store that has the tables but no version (restored by a backup tool or made by a
+// script): what exists is kept, and the root key is added when it is missing.
 constexpr std::array<const char*, SchemaVersion> Migrations = {
-    "CREATE TABLE registry_keys("
+    "CREATE TABLE IF NOT EXISTS registry_keys("
     "  id INTEGER PRIMARY KEY,"
     "  parent_id INTEGER REFERENCES registry_keys(id) ON DELETE CASCADE,"
     "  path TEXT NOT NULL UNIQUE COLLATE NOCASE,"
     "  name TEXT NOT NULL);"
-    "CREATE TABLE registry_values("
+    "CREATE TABLE IF NOT EXISTS registry_values("
     "  key_id INTEGER NOT NULL REFERENCES registry_keys(id) ON DELETE CASCADE,"
     "  name TEXT NOT NULL COLLATE NOCASE,"
     "  data TEXT NOT NULL,"
     "  PRIMARY KEY(key_id, name));"
-    "CREATE INDEX registry_keys_parent ON registry_keys(parent_id);"
-    "INSERT INTO registry_keys(id, parent_id, path, name) VALUES(1, NULL, '', '');",
+    "CREATE INDEX IF NOT EXISTS registry_keys_parent ON registry_keys(parent_id);"
+    "INSERT INTO registry_keys(id, parent_id, path, name)"
+    "  SELECT CASE WHEN EXISTS(SELECT 1 FROM registry_keys WHERE id = 1) THEN NULL ELSE 1 END, NULL, '', ''"
+    "  WHERE NOT EXISTS(SELECT 1 FROM registry_keys WHERE path = '');",
 };
 
 // A prepared statement that is reset and unbound whenever a use of it ends.
@@ -148,7 +152,7 @@ struct RegistryStore::Statements
                                        "ON CONFLICT(key_id, name) DO UPDATE SET data = excluded.data") &&
                deleteValue.Prepare(db, "DELETE FROM registry_values WHERE key_id = "
                                        "(SELECT id FROM registry_keys WHERE path = ?1) AND name = ?2") &&
-               deleteKey.Prepare(db, "DELETE FROM registry_keys WHERE path = ?1 AND id <> 1") &&
+               deleteKey.Prepare(db, "DELETE FROM registry_keys WHERE path = ?1 AND path <> ''") &&
                subkeys.Prepare(
                    db, "SELECT c.name FROM registry_keys c JOIN registry_keys p ON c.parent_id = p.id "
                        "WHERE p.path = ?1 ORDER BY c.id") &&
@@ -200,7 +204,11 @@ RegistryStore::OpenResult RegistryStore::Open(const QString& filePath)
             return rc;
         Exec(m_db, "PRAGMA synchronous=NORMAL");
         Exec(m_db, "PRAGMA foreign_keys=ON");
-        return PrepareSchema() ? SQLITE_OK : sqlite3_errcode(m_db);
+        if (PrepareSchema())
+            return SQLITE_OK;
+        // A refused schema (a newer version, a failed step) must not pass for an open store.
+        const int code = sqlite3_errcode(m_db);
+        return code == SQLITE_OK ? SQLITE_ERROR : code;
     };
 
     int rc = tryOpen();
@@ -409,12 +417,25 @@ std::vector<RegistryStore::SubkeyValues> RegistryStore::ReadSubkeyValues(const Q
                                                                          const QStringList& valueNames) const
 {
     std::vector<SubkeyValues> subkeys;
+    VisitSubkeyValues(keyPath, valueNames, [&subkeys](SubkeyValues& subkey) {
+        subkeys.push_back(std::move(subkey));
+        return true;
+    });
+    return subkeys;
+}
+
+void RegistryStore::VisitSubkeyValues(const QString& keyPath, const QStringList& valueNames,
+                                      const std::function<bool(SubkeyValues&)>& visit) const
+{
     if (!IsOpen())
-        return subkeys;
+        return;
     if (valueNames.isEmpty()) {
-        for (const QString& name : SubkeyNames(keyPath))
-            subkeys.push_back({name, {}});
-        return subkeys;
+        for (const QString& name : SubkeyNames(keyPath)) {
+            SubkeyValues subkey{name, {}};
+            if (!visit(subkey))
+                return;
+        }
+        return;
     }
     // Only the values asked for are fetched, each tagged with its position in the request; the
     // comparisons use the value column's NOCASE collation, as single reads do.
@@ -432,28 +453,33 @@ std::vector<RegistryStore::SubkeyValues> RegistryStore::ReadSubkeyValues(const Q
     Statement statement;
     if (!statement.Prepare(m_db, sql.constData())) {
         qCWarning(lcRegistry) << "cannot read subkey values:" << sqlite3_errmsg(m_db);
-        return subkeys;
+        return;
     }
     Use use(statement);
     use.Bind(1, NormalizePath(keyPath));
     for (qsizetype i = 0; i < valueNames.size(); ++i)
         use.Bind(int(i) + 2, valueNames[i]);
+    // Rows come grouped by subkey: a subkey is complete when the next one begins.
+    std::optional<SubkeyValues> current;
     qint64 currentId = -1;
     while (use.Step() == SQLITE_ROW) {
         const qint64 id = use.Int(0);
         if (id != currentId) {
+            if (current && !visit(*current))
+                return;
             currentId = id;
-            subkeys.push_back(
-                {use.TextFromUtf8(1), std::vector<std::optional<QString>>(size_t(valueNames.size()))});
+            current = SubkeyValues{use.TextFromUtf8(1),
+                                   std::vector<std::optional<QString>>(size_t(valueNames.size()))};
         }
         // A subkey without any of the values comes as one row whose value columns are NULL.
         if (use.IsNull(2))
             continue;
         const qint64 position = use.Int(2);
         if (position >= 0 && position < valueNames.size())
-            subkeys.back().data[size_t(position)] = use.TextFromUtf8(3);
+            current->data[size_t(position)] = use.TextFromUtf8(3);
     }
-    return subkeys;
+    if (current)
+        visit(*current);
 }
 
 bool RegistryStore::Begin()

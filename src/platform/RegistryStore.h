@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <QString>
@@ -57,6 +58,9 @@ public:
     // Reads the named values of every direct subkey of a key in one query, subkeys in enumeration
     // order: listing many numbered records this way costs one statement instead of one per value.
     std::vector<SubkeyValues> ReadSubkeyValues(const QString& keyPath, const QStringList& valueNames) const;
+    // The same, one subkey at a time; reading stops as soon as `visit` returns false.
+    void VisitSubkeyValues(const QString& keyPath, const QStringList& valueNames,
+                           const std::function<bool(SubkeyValues&)>& visit) const;
 
     // Writes that belong together run in one transaction; transactions nest (only the outermost
     // one commits), and a failed inner one makes the outermost roll back.

@@ -1,7 +1,7 @@
 #include "progress/LessonProgress.h"
 
-#include "settings/ValueFormat.h"
 #include "progress/ResultsStore.h"
+#include "settings/ValueFormat.h"
 
 #include <algorithm>
 #include <array>
@@ -21,24 +21,56 @@ constexpr int SectionCount = 7;
 // Adds one record of the lesson to its figures; records must come in enumeration order.
 void Accumulate(LessonFigures& figures, const ResultRecord& record)
 {
+    // A skip has no speed: it blanks the latest speed, and "Skipped" never beats the best award.
     const AwardLevel award = WordToAward(record.Text(RecordValue::Award, QStringLiteral("None")));
-    // A skipped step was never typed: it must not blank the latest speed of an earlier result.
-    if (award == AwardLevel::Skipped)
-        return;
     const double netWpm = ValueFormat::ParseReal(record.Text(RecordValue::WPMNet, QStringLiteral("0.0")));
     figures.latestNetWpm = netWpm;
     figures.bestNetWpm = std::max(figures.bestNetWpm, netWpm);
     figures.bestAward = std::max(figures.bestAward, award);
 }
 
-QString SpeedText(double netWpm)
-{
-    return netWpm > 0.0 ? QString::asprintf("%.2f", netWpm) : QString();
-}
-
 QString RecordKeyText(const ResultRecord& record)
 {
     return record.Text(RecordValue::ExerciseKey, QStringLiteral("0"));
+}
+
+// The seven course sections, each marked by a lesson record of Bronze or better.
+class SectionMarks final
+{
+public:
+    void Mark(const ResultRecord& record)
+    {
+        if (WordToAward(record.Text(RecordValue::Award, QStringLiteral("None"))) < AwardLevel::Bronze)
+            return;
+        const int key = ValueFormat::ParseInt(RecordKeyText(record), 0);
+        // Only lesson keys name a section; any other number would fall outside the course.
+        if (key < FirstLessonKey || key >= FirstLessonKey + SectionCount * LessonsPerSection)
+            return;
+        const int section = (key - FirstLessonKey) / LessonsPerSection;
+        if (!m_completed[size_t(section)]) {
+            m_completed[size_t(section)] = true;
+            ++m_completedCount;
+        }
+    }
+
+    bool AllMarked() const { return m_completedCount == SectionCount; }
+
+    int FirstIncompleteSection() const
+    {
+        if (AllMarked())
+            return -1;
+        const auto firstOpen = std::find(m_completed.begin(), m_completed.end(), false);
+        return LessonsPerSection * int(firstOpen - m_completed.begin()) + 1;
+    }
+
+private:
+    std::array<bool, SectionCount> m_completed{};
+    int m_completedCount = 0;
+};
+
+QString SpeedText(double netWpm)
+{
+    return netWpm > 0.0 ? QString::asprintf("%.2f", netWpm) : QString();
 }
 
 } // namespace
@@ -92,30 +124,25 @@ QList<LessonProgressRow> FillLessonProgress(const QList<LessonListEntry>& lesson
 
 int FirstIncompleteSection(const QList<ResultRecord>& lessonRecords)
 {
-    std::array<bool, SectionCount> completed{};
-    int completedCount = 0;
+    SectionMarks marks;
     for (const ResultRecord& record : lessonRecords) {
-        if (WordToAward(record.Text(RecordValue::Award, QStringLiteral("None"))) < AwardLevel::Bronze)
-            continue;
-        const int key = ValueFormat::ParseInt(RecordKeyText(record), 0);
-        // Only lesson keys name a section; any other number would fall outside the course.
-        if (key < FirstLessonKey || key >= FirstLessonKey + SectionCount * LessonsPerSection)
-            continue;
-        const int section = (key - FirstLessonKey) / LessonsPerSection;
-        if (!completed[size_t(section)]) {
-            completed[size_t(section)] = true;
-            if (++completedCount == SectionCount)
-                return -1;
-        }
+        marks.Mark(record);
+        if (marks.AllMarked())
+            break;
     }
-    const auto firstOpen = std::find(completed.begin(), completed.end(), false);
-    return LessonsPerSection * int(firstOpen - completed.begin()) + 1;
+    return marks.FirstIncompleteSection();
 }
 
 int FirstIncompleteSection(const ResultsStore& store)
 {
-    return FirstIncompleteSection(
-        store.ReadRecords(LessonsKind, {RecordValue::ExerciseKey, RecordValue::Award}));
+    // Reading stops once every section is marked: a long history is rarely read to its end.
+    SectionMarks marks;
+    store.VisitRecords(LessonsKind, {RecordValue::ExerciseKey, RecordValue::Award},
+                       [&marks](const ResultRecord& record) {
+                           marks.Mark(record);
+                           return !marks.AllMarked();
+                       });
+    return marks.FirstIncompleteSection();
 }
 
 } // namespace clavora

@@ -84,14 +84,16 @@ bool ProblemStore::AddProblemWord(const QString& word, qint64 epochSeconds) cons
     struct Listed
     {
         QString fileName;
-        std::optional<qint64> age; // nothing for a record that cannot be read: it is never trimmed
+        qint64 age;
     };
     QList<Listed> listed;
     for (const QString& fileName : m_words.List()) {
         const std::optional<ProblemRecord> record = ReadValid(ProblemList::Words, fileName);
         if (record && record->Value(names::Word) == stripped && m_words.Remove(fileName))
             continue;
-        listed.append({fileName, record ? std::optional(AgeOrder(*record)) : std::nullopt});
+        // A record that cannot be read has no readable time either: it counts as the oldest, so
+        // the trim removes it before any readable word.
+        listed.append({fileName, record ? AgeOrder(*record) : std::numeric_limits<qint64>::min()});
     }
 
     QStringList remaining;
@@ -109,7 +111,7 @@ bool ProblemStore::AddProblemWord(const QString& word, qint64 epochSeconds) cons
     while (listed.size() > MaxProblemWords) {
         auto oldest = listed.end();
         for (auto it = listed.begin(); it != listed.end(); ++it) {
-            if (it->age && *it->age < now && (oldest == listed.end() || *it->age < *oldest->age))
+            if (it->age < now && (oldest == listed.end() || it->age < oldest->age))
                 oldest = it;
         }
         if (oldest == listed.end() || !m_words.Remove(oldest->fileName))

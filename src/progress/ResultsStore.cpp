@@ -1,9 +1,9 @@
 #include "progress/ResultsStore.h"
 
+#include "platform/RegistryStore.h"
 #include "settings/SettingsStore.h"
 #include "settings/UserProfile.h"
 #include "settings/ValueFormat.h"
-#include "platform/RegistryStore.h"
 
 #include <initializer_list>
 #include <QDateTime>
@@ -47,7 +47,7 @@ QString CounterText(quint32 value)
 bool ResultsStore::HasResultsFolder(int exerciseKind) const
 {
     return !SettingsStore::ResultsSubkeyName(exerciseKind).isEmpty() &&
-           !m_settings.CurrentUserName().isEmpty();
+           !m_settings.CurrentUserKey().isEmpty();
 }
 
 QString ResultsStore::RecordKey(int exerciseKind, int recordIndex) const
@@ -174,21 +174,29 @@ QList<ResultRecord> ResultsStore::ReadRecords(int exerciseKind) const
 QList<ResultRecord> ResultsStore::ReadRecords(int exerciseKind, const QList<RecordValue>& values) const
 {
     QList<ResultRecord> records;
+    VisitRecords(exerciseKind, values, [&records](const ResultRecord& record) {
+        records.append(record);
+        return true;
+    });
+    return records;
+}
+
+void ResultsStore::VisitRecords(int exerciseKind, const QList<RecordValue>& values,
+                                const std::function<bool(const ResultRecord&)>& visit) const
+{
     if (!HasResultsFolder(exerciseKind))
-        return records;
+        return;
     QStringList names;
     for (const RecordValue value : values)
         names.append(RecordValueName(value));
-    auto subkeys = m_settings.Registry().ReadSubkeyValues(m_settings.KindResultsKey(exerciseKind), names);
-    records.reserve(qsizetype(subkeys.size()));
-    for (auto& subkey : subkeys) {
-        ResultRecord record;
-        record.index = std::move(subkey.name);
-        for (qsizetype i = 0; i < values.size(); ++i)
-            record.values[size_t(values[i])] = std::move(subkey.data[size_t(i)]);
-        records.append(std::move(record));
-    }
-    return records;
+    ResultRecord record;
+    m_settings.Registry().VisitSubkeyValues(
+        m_settings.KindResultsKey(exerciseKind), names, [&](RegistryStore::SubkeyValues& subkey) {
+            record.index = std::move(subkey.name);
+            for (qsizetype i = 0; i < values.size(); ++i)
+                record.values[size_t(values[i])] = std::move(subkey.data[size_t(i)]);
+            return visit(record);
+        });
 }
 
 } // namespace clavora

@@ -3,6 +3,7 @@
 #include "progress/Award.h"
 #include "progress/ResultRecord.h"
 
+#include <functional>
 #include <QList>
 #include <QString>
 
@@ -38,6 +39,9 @@ public:
     // reads only the values named, which is much faster for long histories.
     QList<ResultRecord> ReadRecords(int exerciseKind) const;
     QList<ResultRecord> ReadRecords(int exerciseKind, const QList<RecordValue>& values) const;
+    // The same records one at a time; reading stops as soon as `visit` returns false.
+    void VisitRecords(int exerciseKind, const QList<RecordValue>& values,
+                      const std::function<bool(const ResultRecord&)>& visit) const;
 
     // "%.4d-%.2d-%.2d" of the local date at the given moment.
     static QString LocalDateText(qint64 epochSeconds);

@@ -42,24 +42,43 @@ AlsaAudioOut::~AlsaAudioOut()
         ::close(m_wakeFd);
 }
 
-QStringList AlsaAudioOut::DeviceNames()
+QList<SoundOutputDevice> AlsaAudioOut::Devices()
 {
-    QStringList names{QString::fromUtf16(DefaultSoundOutName)};
+    QList<SoundOutputDevice> devices{
+        {QString::fromUtf16(DefaultSoundOutName), QString::fromUtf16(DefaultPlaybackDeviceText)}};
     void** hints = nullptr;
     if (snd_device_name_hint(-1, "pcm", &hints) != 0 || !hints)
-        return names;
+        return devices;
+    const auto take = [](void* hint, const char* id) {
+        char* text = snd_device_name_get_hint(hint, id);
+        const QString value = QString::fromLocal8Bit(text);
+        free(text);
+        return value;
+    };
+    QStringList descriptions;
     for (void** hint = hints; *hint; ++hint) {
-        char* name = snd_device_name_get_hint(*hint, "NAME");
-        char* direction = snd_device_name_get_hint(*hint, "IOID");
+        const QString name = take(*hint, "NAME");
+        const QString direction = take(*hint, "IOID");
         // No direction means the device plays and records.
-        const bool plays = !direction || qstrcmp(direction, "Output") == 0;
-        if (name && plays && qstrcmp(name, DefaultPcmName) != 0)
-            names.append(AlsaPrefix.toString() + QString::fromLocal8Bit(name));
-        free(name);
-        free(direction);
+        const bool plays = direction.isEmpty() || direction == QLatin1String("Output");
+        if (name.isEmpty() || !plays || name == QLatin1String(DefaultPcmName) ||
+            name == QLatin1String("null"))
+            continue;
+        // ALSA describes a device in two lines: the card, then what this name does with it.
+        QStringList lines = take(*hint, "DESC").split(u'\n', Qt::SkipEmptyParts);
+        for (QString& line : lines)
+            line = line.trimmed();
+        QString description = lines.isEmpty() ? name : lines.takeFirst();
+        if (!lines.isEmpty())
+            description += QStringLiteral(": ") + lines.join(u' ');
+        // Two devices that read the same are told apart by their names.
+        if (descriptions.contains(description))
+            description += QStringLiteral(" (") + name + u')';
+        descriptions.append(description);
+        devices.append({AlsaPrefix.toString() + name, description});
     }
     snd_device_name_free_hint(hints);
-    return names;
+    return devices;
 }
 
 QByteArray AlsaAudioOut::PcmNameOf(const QString& deviceChoice)
@@ -81,12 +100,13 @@ bool AlsaAudioOut::Open(const QString& deviceName, const PcmFormat& format, int 
     const QByteArray pcmName = PcmNameOf(deviceName);
     if (OpenPcm(pcmName, format, blockFrames, blockCount, allowConversion))
         return true;
-    // A stored device that has gone away (an unplugged headset) must not silence the tutor.
-    if (pcmName != DefaultPcmName) {
-        qCInfo(lcSound) << "Sound device" << pcmName << "unusable; playing on the default device";
-        return OpenPcm(DefaultPcmName, format, blockFrames, blockCount, allowConversion);
-    }
-    return false;
+    // Without conversion the caller tries again with it on this device. A device that cannot be
+    // used even then (an unplugged headset) must not silence the tutor: the default plays.
+    if (!allowConversion || pcmName == DefaultPcmName)
+        return false;
+    qCInfo(lcSound) << "Sound device" << pcmName << "unusable; playing on the default device";
+    m_onFallback = OpenPcm(DefaultPcmName, format, blockFrames, blockCount, allowConversion);
+    return m_onFallback;
 }
 
 bool AlsaAudioOut::OpenPcm(const QByteArray& pcmName, const PcmFormat& format, int blockFrames,
@@ -168,6 +188,7 @@ void AlsaAudioOut::CloseLocked()
     m_bufferFrames = 0;
     m_canPause = false;
     m_droppedForPause = false;
+    m_onFallback = false;
 }
 
 bool AlsaAudioOut::IsOpen() const

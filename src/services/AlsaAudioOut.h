@@ -2,9 +2,10 @@
 
 #include "services/AudioOut.h"
 
+#include <atomic>
 #include <mutex>
 #include <poll.h>
-#include <QStringList>
+#include <QList>
 #include <vector>
 
 typedef struct _snd_pcm snd_pcm_t;
@@ -12,9 +13,9 @@ typedef struct _snd_pcm snd_pcm_t;
 namespace clavora {
 
 // Audio output through ALSA. Its default device reaches the desktop's sound server (PulseAudio or
-// PipeWire); other devices are named "[ALSA] <pcm name>". A stored choice whose device is gone
-// plays on the default device instead. Conversion of an unsupported format goes through ALSA's
-// plug layer.
+// PipeWire); other devices are named "[ALSA] <pcm name>". Conversion of an unsupported format goes
+// through ALSA's plug layer on the chosen device; only a chosen device that cannot be used even
+// with conversion (an unplugged headset) plays on the default device instead.
 class AlsaAudioOut final : public AudioOut
 {
 public:
@@ -23,14 +24,16 @@ public:
     AlsaAudioOut(const AlsaAudioOut&) = delete;
     AlsaAudioOut& operator=(const AlsaAudioOut&) = delete;
 
-    // The choices offered to the user: the default output first, then "[ALSA] <name>" per device.
-    static QStringList DeviceNames();
+    // The choices offered to the user: the default output first, then every ALSA playback device
+    // by its description, stored as "[ALSA] <name>". The "null" device is left out.
+    static QList<SoundOutputDevice> Devices();
     // The ALSA pcm name of a stored choice: "[ALSA] x" gives x, anything else the default.
     static QByteArray PcmNameOf(const QString& deviceChoice);
 
     bool Open(const QString& deviceName, const PcmFormat& format, int blockFrames, int blockCount,
               bool allowConversion) override;
     void Close() override;
+    bool OpenedFallbackDevice() const override { return m_onFallback; }
     bool IsOpen() const override;
     qint64 WritableFrames() override;
     qint64 Write(const qint16* samples, qint64 frames) override;
@@ -54,6 +57,7 @@ private:
     qint64 m_bufferFrames = 0;
     bool m_canPause = false;
     bool m_droppedForPause = false;
+    std::atomic<bool> m_onFallback = false;
     std::vector<pollfd> m_pollFds;
     // Written by Interrupt to wake a pending WaitForDevice.
     int m_wakeFd = -1;

@@ -15,8 +15,17 @@ struct PcmFormat
     friend bool operator==(const PcmFormat&, const PcmFormat&) = default;
 };
 
-// The stored device choice that stands for the desktop's default output.
+// The stored device choice that stands for the desktop's default output, and how it is shown.
 inline constexpr char16_t DefaultSoundOutName[] = u"[Default Sound Out]";
+inline constexpr char16_t DefaultPlaybackDeviceText[] = u"Default Playback Device";
+
+// An output device as the sound options offer it: the choice that is stored and the text shown.
+struct SoundOutputDevice
+{
+    QString choice;
+    QString description;
+    friend bool operator==(const SoundOutputDevice&, const SoundOutputDevice&) = default;
+};
 
 // An audio output device as the sound player sees it: a ring of equal blocks that the player fills
 // and the device plays. The player serialises every call except Interrupt, which may come from
@@ -29,9 +38,11 @@ public:
     // Opens the device of a stored device choice (see DefaultSoundOutName; empty means the
     // default) for the exact format, or, with allowConversion, for whatever the device can convert
     // the format to. The ring holds blockCount blocks of blockFrames frames each; a device may
-    // round both.
+    // round both. An output may play on the default device instead when the chosen one cannot be
+    // used even with conversion; OpenedFallbackDevice then tells so until the next Open.
     virtual bool Open(const QString& deviceName, const PcmFormat& format, int blockFrames, int blockCount,
                       bool allowConversion) = 0;
+    virtual bool OpenedFallbackDevice() const { return false; }
     virtual void Close() = 0;
     virtual bool IsOpen() const = 0;
 

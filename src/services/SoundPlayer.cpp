@@ -103,6 +103,7 @@ bool SoundPlayer::Play(std::unique_ptr<SoundSource> source)
                             << "channels on" << m_deviceChoice;
             return false;
         }
+        m_onFallback = m_output->OpenedFallbackDevice();
         m_source = std::move(source);
         m_open = true;
         m_paused = false;
@@ -153,6 +154,12 @@ bool SoundPlayer::IsPlaying() const
 {
     std::lock_guard lock(m_lock);
     return m_open;
+}
+
+bool SoundPlayer::PlaysOnFallbackDevice() const
+{
+    std::lock_guard lock(m_lock);
+    return m_onFallback;
 }
 
 bool SoundPlayer::IsPaused() const

@@ -69,6 +69,8 @@ public:
     // A stream is open, paused or not.
     bool IsPlaying() const;
     bool IsPaused() const;
+    // The last successful Play could not use the chosen device and plays on the default one.
+    bool PlaysOnFallbackDevice() const;
 
     // Frames per block for a sample rate: 100 ms of sound, within the block limits.
     static int BlockFrames(int sampleRate);
@@ -103,6 +105,7 @@ private:
     std::unique_ptr<SoundSource> m_source; // set from Play until the stream is closed
     bool m_open = false;                   // sound is being fed or played
     bool m_paused = false;
+    bool m_onFallback = false; // the last Play opened the default device in place of the chosen one
     bool m_feederBusy = false; // the feeding thread is decoding or waiting outside the lock
     bool m_quit = false;
     quint64 m_generation = 0; // tells a late end notice of an earlier sound from the current one

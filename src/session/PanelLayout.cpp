@@ -79,6 +79,24 @@ TargetLayout LayOutTarget(QStringView text, qsizetype cursor, const TargetGeomet
     return layout;
 }
 
+bool IsSecondHalfAt(QStringView text, qsizetype index)
+{
+    return index > 0 && index < text.size() && text.at(index).isLowSurrogate() &&
+           text.at(index - 1).isHighSurrogate();
+}
+
+bool IsDrawnAt(QStringView text, qsizetype index)
+{
+    if (index < 0 || index >= text.size())
+        return false;
+    const QChar unit = text.at(index);
+    if (IsSecondHalfAt(text, index))
+        return QChar::isPrint(QChar::surrogateToUcs4(text.at(index - 1), unit));
+    if (unit.isHighSurrogate() && index + 1 < text.size() && text.at(index + 1).isLowSurrogate())
+        return QChar::isPrint(QChar::surrogateToUcs4(unit, text.at(index + 1)));
+    return unit.isPrint();
+}
+
 qsizetype TypedStripFirstIndex(qsizetype lineStart, qsizetype position, int stripWidth, int cellWidth)
 {
     const int cw = std::max(1, cellWidth);

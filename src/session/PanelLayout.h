@@ -44,6 +44,13 @@ struct TargetLayout
 // that band and back down when Backspace has taken the position well above it.
 TargetLayout LayOutTarget(QStringView text, qsizetype cursor, const TargetGeometry& geometry);
 
+// Whether the unit at `index` is part of a character that is drawn: control characters (CR,
+// LF, tab) are not. Both halves of a surrogate pair are judged by the character they make
+// together; a lone half is not drawn.
+bool IsDrawnAt(QStringView text, qsizetype index);
+// Whether the unit at `index` is the second half of a surrogate pair (drawn with the first).
+bool IsSecondHalfAt(QStringView text, qsizetype index);
+
 inline constexpr int TypedStripMargin = 15;
 // The first typed index the typed-line strip shows: the current line from its start, or its last
 // characters when it does not fit into the strip's width less its margins.

@@ -92,8 +92,9 @@ void TypedText::Backspace()
     const qsizetype position = Position();
     if (position == 0)
         return;
-    if (m_buffer.at(position - 1) == u'\n' && position >= 2) {
-        // At the start of a line: the whole line break goes, and its CR counts as corrected.
+    if (m_target.At(position - 1) == u'\n' && position >= 2) {
+        // At the start of a line of the text (a typed line feed elsewhere is one wrong unit): the
+        // whole line break goes, and its CR counts as corrected.
         m_buffer.truncate(position - 2);
         m_target.MarkCorrected(position - 2);
         m_lineStart = m_buffer.lastIndexOf(u'\n') + 1;

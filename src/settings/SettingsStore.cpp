@@ -11,7 +11,7 @@ const QString SettingsStore::UsersKey = QStringLiteral("Users");
 namespace {
 
 const QString CurrentUserValue = QStringLiteral("CurrentUser");
-const QString ResultsSegment = QStringLiteral("\\Results");
+const QString ResultsKey = QStringLiteral("Results");
 
 } // namespace
 
@@ -19,12 +19,14 @@ SettingsStore::SettingsStore(RegistryStore& registry) : m_registry(registry) {}
 
 QString SettingsStore::ReadText(const QString& key, const QString& name, const QString& defaultValue) const
 {
+    if (key.isEmpty())
+        return defaultValue;
     return m_registry.ReadValue(key, name).value_or(defaultValue);
 }
 
 bool SettingsStore::WriteText(const QString& key, const QString& name, const QString& value)
 {
-    return m_registry.WriteValue(key, name, value);
+    return !key.isEmpty() && m_registry.WriteValue(key, name, value);
 }
 
 int SettingsStore::ReadInt(const QString& key, const QString& name, int defaultValue) const
@@ -64,7 +66,7 @@ bool SettingsStore::DeleteValue(const QString& key, const QString& name)
 
 bool SettingsStore::DeleteKey(const QString& key)
 {
-    return m_registry.DeleteKey(key);
+    return !key.isEmpty() && m_registry.DeleteKey(key);
 }
 
 QStringList SettingsStore::SubkeyNames(const QString& key) const
@@ -77,14 +79,21 @@ QString SettingsStore::CurrentUserName() const
     return ReadText(SettingsKey, CurrentUserValue);
 }
 
-QString SettingsStore::UserKey(const QString& userName)
+QString SettingsStore::UserKey(const QString& userName, const QString& below)
 {
-    return UsersKey + u'\\' + userName;
+    // Empty path segments are dropped, so an empty name would address "Users" itself, and a name
+    // with a backslash a key inside another user's profile.
+    if (userName.isEmpty() || userName.contains(u'\\'))
+        return QString();
+    QString key = UsersKey + u'\\' + userName;
+    if (!below.isEmpty())
+        key += u'\\' + below;
+    return key;
 }
 
-QString SettingsStore::CurrentUserKey() const
+QString SettingsStore::CurrentUserKey(const QString& below) const
 {
-    return UserKey(CurrentUserName());
+    return UserKey(CurrentUserName(), below);
 }
 
 QString SettingsStore::ReadUserText(const QString& name, const QString& defaultValue) const
@@ -119,12 +128,12 @@ bool SettingsStore::WriteUserFlag(const QString& name, bool value)
 
 QString SettingsStore::ReadResultsText(const QString& name, const QString& defaultValue) const
 {
-    return ReadText(CurrentUserKey() + ResultsSegment, name, defaultValue);
+    return ReadText(CurrentUserKey(ResultsKey), name, defaultValue);
 }
 
 bool SettingsStore::WriteResultsText(const QString& name, const QString& value)
 {
-    return WriteText(CurrentUserKey() + ResultsSegment, name, value);
+    return WriteText(CurrentUserKey(ResultsKey), name, value);
 }
 
 QString SettingsStore::ResultsSubkeyName(int exerciseKind)
@@ -151,7 +160,7 @@ QString SettingsStore::ResultsSubkeyName(int exerciseKind)
 
 QString SettingsStore::KindResultsKey(int exerciseKind) const
 {
-    return CurrentUserKey() + ResultsSegment + u'\\' + ResultsSubkeyName(exerciseKind);
+    return CurrentUserKey(ResultsKey + u'\\' + ResultsSubkeyName(exerciseKind));
 }
 
 int SettingsStore::ReadKindInt(int exerciseKind, const QString& name, int defaultValue) const
@@ -226,8 +235,10 @@ bool SettingsStore::CreateUser(const QString& name, int userType)
 
 bool SettingsStore::DeleteUser(const QString& name)
 {
+    if (UserKey(name).isEmpty())
+        return false;
     RegistryStore::Transaction transaction(m_registry);
-    const bool keyDeleted = m_registry.DeleteKey(UserKey(name));
+    const bool keyDeleted = DeleteKey(UserKey(name));
     const bool valueDeleted = m_registry.DeleteValue(UsersKey, name);
     // Commit even when nothing was there: an empty delete must not roll back an enclosing reset.
     return transaction.Commit() && (keyDeleted || valueDeleted);

@@ -18,7 +18,8 @@ public:
 
     RegistryStore& Registry() { return m_registry; }
 
-    // Global values under any key path below the product root.
+    // Global values under any key path below the product root. An empty path names no key:
+    // reads give the default and writes are refused.
     QString ReadText(const QString& key, const QString& name, const QString& defaultValue = QString()) const;
     bool WriteText(const QString& key, const QString& name, const QString& value);
     int ReadInt(const QString& key, const QString& name, int defaultValue) const;
@@ -33,8 +34,10 @@ public:
 
     // The current user, read from Settings\CurrentUser at each call.
     QString CurrentUserName() const;
-    QString CurrentUserKey() const;
-    static QString UserKey(const QString& userName);
+    // Users\<name>, or a key below it; empty when the name is empty or holds a backslash, so
+    // such a user's values read as defaults and are never written.
+    QString CurrentUserKey(const QString& below = QString()) const;
+    static QString UserKey(const QString& userName, const QString& below = QString());
 
     // Values of the current user's profile (defaults: empty, 0, false).
     QString ReadUserText(const QString& name, const QString& defaultValue = QString()) const;
@@ -53,7 +56,8 @@ public:
     bool WriteKindInt(int exerciseKind, const QString& name, int value);
     // "Tests", "Lessons", "Flurrix", "ThirtySeconds", "TypingHero", or empty for other kinds.
     static QString ResultsSubkeyName(int exerciseKind);
-    // Users\<current>\Results\<subkey>; for kinds without a subkey the last segment is empty.
+    // Users\<current>\Results\<subkey>; for kinds without a subkey the last segment is empty;
+    // empty without a usable current user.
     QString KindResultsKey(int exerciseKind) const;
 
     // The user list.

@@ -1,7 +1,7 @@
 #include "settings/UserProfile.h"
 
-#include "settings/SettingsStore.h"
 #include "platform/KnownFolders.h"
+#include "settings/SettingsStore.h"
 
 namespace clavora {
 
@@ -16,8 +16,8 @@ QString NameOf(const char16_t* name)
 
 QString UserProfile::KeyOf(Profile::Location location) const
 {
-    const QString key = m_settings.CurrentUserKey();
-    return location == Profile::Location::Results ? key + QStringLiteral("\\Results") : key;
+    return m_settings.CurrentUserKey(location == Profile::Location::Results ? QStringLiteral("Results")
+                                                                            : QString());
 }
 
 int UserProfile::Get(const Profile::IntValue& value) const

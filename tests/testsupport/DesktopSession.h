@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDeadlineTimer>
+#include <QHash>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QRegularExpression>
@@ -8,6 +9,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sqlite3.h>
 #include <unistd.h>
 
 namespace clavora::test {
@@ -17,6 +19,9 @@ namespace clavora::test {
 class DesktopSession final
 {
 public:
+    static inline const QString Program = QStringLiteral(CLAVORA_BINARY_DIR "/bin/clavora");
+    static inline const QString MainTitle = QStringLiteral("Clavora by Oxley Software");
+
     DesktopSession()
     {
         if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty() ||
@@ -81,15 +86,24 @@ public:
         return process;
     }
 
-    // Runs xdotool and returns its standard output; empty when it failed.
-    QString Xdotool(const QStringList& arguments, int timeoutMs = 15000) const
+    // Runs xdotool; true when it succeeded, with its standard output in output when asked for.
+    bool RunXdotool(const QStringList& arguments, int timeoutMs, QString* output = nullptr) const
     {
         QProcess tool;
         tool.setProcessEnvironment(m_environment);
         tool.start(QStringLiteral("xdotool"), arguments);
         if (!tool.waitForFinished(timeoutMs) || tool.exitCode() != 0)
-            return QString();
-        return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
+            return false;
+        if (output)
+            *output = QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
+        return true;
+    }
+
+    // Runs xdotool and returns its standard output; empty when it failed.
+    QString Xdotool(const QStringList& arguments) const
+    {
+        QString output;
+        return RunXdotool(arguments, 15000, &output) ? output : QString();
     }
 
     // Waits until a visible window with this exact title exists, gives it the keyboard focus and
@@ -113,24 +127,74 @@ public:
         return id;
     }
 
+    // Finishes the first start's "Getting Started" wizard with its preselected answers (the
+    // skill test included).
+    bool AcceptStartupWizard() const
+    {
+        if (FocusWindow(QStringLiteral("Getting Started")).isEmpty() || !Keys({QStringLiteral("Return")}))
+            return false;
+        QTest::qWait(300);
+        return Keys({QStringLiteral("Return")});
+    }
+
     // Types keys (xdotool key names) into the focused window, one by one with a short delay.
     bool Keys(const QStringList& keys, int delayMs = 50) const
     {
-        QStringList arguments = {QStringLiteral("key"), QStringLiteral("--delay"), QString::number(delayMs)};
-        arguments += keys;
-        QProcess tool;
-        tool.setProcessEnvironment(m_environment);
-        tool.start(QStringLiteral("xdotool"), arguments);
-        return tool.waitForFinished(60000) && tool.exitCode() == 0;
+        return RunXdotool(
+            QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QString::number(delayMs)} + keys,
+            60000);
     }
 
     bool TypeText(const QString& text, int delayMs = 50) const
     {
-        QProcess tool;
-        tool.setProcessEnvironment(m_environment);
-        tool.start(QStringLiteral("xdotool"),
-                   {QStringLiteral("type"), QStringLiteral("--delay"), QString::number(delayMs), text});
-        return tool.waitForFinished(600000) && tool.exitCode() == 0;
+        return RunXdotool({QStringLiteral("type"), QStringLiteral("--delay"), QString::number(delayMs), text},
+                          600000);
+    }
+
+    // Every value of every key whose path starts with the prefix, by key path and value name, read
+    // straight from the settings database as any outside tool would.
+    using Values = QHash<QString, QHash<QString, QString>>;
+    Values ReadKeys(const QString& pathPrefix) const
+    {
+        Values values;
+        sqlite3* db = nullptr;
+        const QByteArray file = (DataFolder() + QStringLiteral("/registry.sqlite")).toUtf8();
+        if (sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+            sqlite3_stmt* stmt = nullptr;
+            sqlite3_prepare_v2(db,
+                               "SELECT k.path, v.name, v.data FROM registry_keys k "
+                               "JOIN registry_values v ON v.key_id = k.id WHERE k.path LIKE ?1 || '%'",
+                               -1, &stmt, nullptr);
+            const QByteArray prefix = pathPrefix.toUtf8();
+            sqlite3_bind_text(stmt, 1, prefix.constData(), -1, SQLITE_TRANSIENT);
+            while (sqlite3_step(stmt) == SQLITE_ROW) {
+                const auto text = [stmt](int column) {
+                    return QString::fromUtf8(
+                        reinterpret_cast<const char*>(sqlite3_column_text(stmt, column)));
+                };
+                values[text(0)].insert(text(1), text(2));
+            }
+            sqlite3_finalize(stmt);
+        }
+        sqlite3_close(db);
+        return values;
+    }
+    QString ReadValue(const QString& keyPath, const QString& name) const
+    {
+        return ReadKeys(keyPath).value(keyPath).value(name);
+    }
+
+    // Answers the first-start wizard: the user type moved up from the preselected one, then Finish
+    // with the skill test checked.
+    bool PassWizard(int typesUp = 0) const
+    {
+        if (FocusWindow(QStringLiteral("Getting Started")).isEmpty())
+            return false;
+        QStringList keys(typesUp, QStringLiteral("Up"));
+        if (!Keys(keys << QStringLiteral("Return")))
+            return false;
+        QTest::qWait(300);
+        return Keys({QStringLiteral("Return")});
     }
 
 private:

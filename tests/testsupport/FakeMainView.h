@@ -25,7 +25,7 @@ public:
     void ShowView(View view) override { view_ = view; }
     void SetWindowTitle(const QString& title) override { title_ = title; }
     void SetPauseLabel(const QString& label) override { pauseLabel_ = label; }
-    void ApplyCommandStates(const CommandStates& states) override { states_ = states; }
+    void ApplyCommandStates(const CommandStates&) override {}
     void SetTimerDisplayVisible(bool visible) override { timersVisible_ = visible; }
     void SetShowTimersChecked(bool checked) override { timersChecked_ = checked; }
     void SetKeypadLayout(bool keypad) override { keypad_ = keypad; }
@@ -53,19 +53,17 @@ public:
         return wizard_ ? wizard_() : false;
     }
     void RequestClose() override { closeRequested_ = true; }
-    void RunWithProgress(const QString& title, const std::function<void(ProgressReporter&)>& work) override
+    void RunWithProgress(const QString&, const std::function<void(ProgressReporter&)>& work) override
     {
-        progressTitles_.append(title);
         SilentProgressReporter reporter;
         work(reporter);
     }
-    void Repaint(session::Panels) override { ++repaints_; }
+    void Repaint(session::Panels) override {}
     void SetFontSize(int storedFontSize) override { fontSize_ = storedFontSize; }
     void ShowStartHint(const StartHint& hint) override { startHint_ = hint; }
     // The notice closes at once unless a test holds it open.
     void ShowFinishedNotice() override
     {
-        ++finishedNotices_;
         if (onFinishedNotice_)
             onFinishedNotice_();
     }
@@ -90,17 +88,13 @@ public:
         ++speedTestSelections_;
         return speedTestAnswer_ ? speedTestAnswer_(options) : std::nullopt;
     }
-    void StartGuideDemonstration(session::Guide guide, const QString& keys) override
-    {
-        demonstrations_.append(QString::number(int(guide)) + u':' + keys);
-    }
-    void StopGuideDemonstration() override { ++demonstrationStops_; }
+    void StartGuideDemonstration(session::Guide, const QString&) override {}
+    void StopGuideDemonstration() override {}
 
     Tab tab_ = Tab::Lessons;
     View view_ = View::Typing;
     QString title_;
     QString pauseLabel_;
-    CommandStates states_;
     bool timersVisible_ = false;
     bool timersChecked_ = false;
     bool keypad_ = false;
@@ -111,14 +105,10 @@ public:
     std::function<bool()> wizard_;
     int wizardRuns_ = 0;
     bool closeRequested_ = false;
-    QStringList progressTitles_;
-    int repaints_ = 0;
     int fontSize_ = 0;
     StartHint startHint_;
     int finishedNotices_ = 0;
     std::function<void()> onFinishedNotice_;
-    QStringList demonstrations_;
-    int demonstrationStops_ = 0;
     std::vector<ExerciseFinishedContent> finishedDialogs_;
     std::function<int(const ExerciseFinishedContent&)> finishedDialogAnswer_;
     std::vector<LessonSelectionList> lessonLists_;

@@ -39,6 +39,7 @@ public:
         bool holding = false;
         bool realTime = false;
         bool failWrites = false;
+        bool opensOnFallbackDevice = false; // the chosen device is "gone": the default plays
         // Read back by the test.
         QList<OpenRequest> opens;
         QByteArray written; // every sample written since the last open
@@ -67,6 +68,12 @@ public:
             state.queuedFrames = 0;
         }
         state.changed.notify_all();
+    }
+
+    bool OpenedFallbackDevice() const override
+    {
+        std::lock_guard lock(m_state->lock);
+        return m_state->opensOnFallbackDevice;
     }
 
     bool Open(const QString& deviceName, const PcmFormat& format, int blockFrames, int blockCount,

@@ -51,7 +51,7 @@ LESSON_LENGTH = (300, 700)
 LESSON_LINE_LENGTH = (25, 60)
 KEYPAD_LINE_LENGTH = (1, 12)
 TRANSCRIPTION_WORDS = (150, 300)
-MAX_AUDIO_BYTES = 600 * 1024
+AUDIO_BYTES = (1024, 600 * 1024)
 
 DICTATIONS = {
     800: "An exercise in transcribing legal communication.",
@@ -197,7 +197,7 @@ def check_lesson_text(key):
     for number, line in enumerate(text.split("\r\n"), 1):
         if not low <= len(line) <= high:
             problem(where, f"line {number} is {len(line)} long, not {low}-{high}")
-    if "  " in text or " \r\n" in text or "\r\n " in text:
+    if "  " in text or " \r\n" in text or "\r\n " in text or text.startswith(" "):
         problem(where, "has a doubled or loose space")
     if (key - FIRST_LESSON) % len(STEPS) == 0:
         section = SECTIONS[(key - FIRST_LESSON) // len(STEPS)]
@@ -256,8 +256,9 @@ def check_audio(key):
     if data is None:
         return
     where = path.relative_to(ROOT)
-    if len(data) >= MAX_AUDIO_BYTES:
-        problem(where, f"is {len(data)} bytes, not under {MAX_AUDIO_BYTES}")
+    low, high = AUDIO_BYTES
+    if not low < len(data) < high:
+        problem(where, f"is {len(data)} bytes, not between {low} and {high}")
     frame_sync = len(data) > 1 and data[0] == 0xFF and data[1] & 0xE0 == 0xE0
     if not (data.startswith(b"ID3") or frame_sync):
         problem(where, "does not look like MP3 audio")

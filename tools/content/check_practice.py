@@ -137,6 +137,7 @@ def check_practices():
     if len(entries) != len(expected):
         fault("3000.xml", f"{len(entries)} practices, wanted {len(expected)}")
     titles = {}
+    by_key = {}
     categories = {}
     usertypes = {}
     for position, fields in enumerate(entries):
@@ -146,6 +147,7 @@ def check_practices():
         if position < len(expected) and (fields.get("category"), key) != expected[position]:
             fault(where, f"at position {position + 1}, wanted {expected[position][1]} "
                          f"({expected[position][0]})")
+        by_key[key] = fields
         category = fields.get("category", "")
         categories[category] = categories.get(category, 0) + 1
         title = fields.get("title", "")
@@ -176,7 +178,37 @@ def check_practices():
         fault("3000.xml", f"category counts {categories}, wanted {CATEGORY_COUNTS}")
     if usertypes != USERTYPE_COUNTS:
         fault("3000.xml", f"usertype counts {dict(sorted(usertypes.items()))}, wanted {USERTYPE_COUNTS}")
+    check_manifests(by_key)
     return titles
+
+
+def check_manifests(catalogue):
+    """The writers' manifests must say what the catalogue holds, row for row."""
+    header = "\t".join(PRACTICE_CHILDREN)
+    folder = os.path.dirname(os.path.abspath(__file__))
+    for name in sorted(os.listdir(folder)):
+        if not (name.startswith("practices-") and name.endswith(".tsv")):
+            continue
+        with open(os.path.join(folder, name), encoding="utf-8") as manifest:
+            lines = manifest.read().split("\n")
+        if lines[0].strip() != header:
+            fault(name, "bad header")
+            continue
+        for number, line in enumerate(lines[1:], start=2):
+            if not line.strip():
+                continue
+            cells = line.rstrip("\r").split("\t")
+            where = f"{name}:{number}"
+            if len(cells) != len(PRACTICE_CHILDREN):
+                fault(where, f"{len(cells)} cells, wanted {len(PRACTICE_CHILDREN)}")
+                continue
+            fields = catalogue.get(int(cells[0]) if cells[0].isdigit() else -1)
+            if fields is None:
+                fault(where, f"practice {cells[0]!r} is not in the catalogue")
+                continue
+            for tag, cell in zip(PRACTICE_CHILDREN[1:], cells[1:]):
+                if fields.get(tag, "") != cell.strip():
+                    fault(where, f"<{tag}> is {fields.get(tag, '')!r} in the catalogue, {cell.strip()!r} here")
 
 
 def check_speed_tests(practice_titles):

@@ -6,11 +6,17 @@
 #include "app/MainController.h"
 #include "app/ProgressController.h"
 #include "app/StartHint.h"
+#include "app/OptionsController.h"
+#include "app/DictationController.h"
+#include "app/GamesController.h"
+#include "app/widgets/GamesViewWidget.h"
 #include "app/widgets/TypingView.h"
 #include "dialogs/CertificateDialog.h"
+#include "audio/widgets/DictationView.h"
 #include "dialogs/ExerciseFinishedDialog.h"
 #include "dialogs/ImportDialog.h"
 #include "dialogs/LessonSelectionDialog.h"
+#include "dialogs/OptionsDialogs.h"
 #include "dialogs/PracticeSelectionDialog.h"
 #include "dialogs/SpeedTestDialog.h"
 #include "dialogs/StartupWizard.h"
@@ -27,6 +33,7 @@
 #include "session/widgets/TypedLineStrip.h"
 #include "settings/SettingsStore.h"
 
+#include <cstdio>
 #include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -71,7 +78,10 @@ MainWindow::MainWindow(MainController& controller, QWidget* parent)
     setWindowTitle(MainController::ProductTitle + QStringLiteral(" by Oxley Software"));
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    m_controller.OptionsAndUsers().AttachView(nullptr);
+}
 
 void MainWindow::Create()
 {
@@ -82,6 +92,9 @@ void MainWindow::Create()
     m_importView =
         std::make_unique<ImportDialogView>(this, [this](const QString& topic) { OpenHelp(topic); });
     m_controller.Import().Attach(*m_importView);
+    m_optionsDialogs =
+        std::make_unique<OptionsDialogs>(this, [this](const QString& topic) { OpenHelp(topic); });
+    m_controller.OptionsAndUsers().AttachView(m_optionsDialogs.get());
     m_certificateView = std::make_unique<CertificateDialogView>(this);
     m_controller.Progress().Certificates().Attach(*m_certificateView);
     m_controller.Initialize(*this);
@@ -185,10 +198,14 @@ void MainWindow::BuildViews()
     m_typingView->SetKeyHandler([this](int virtualKey, const QString& text) {
         return m_controller.HandleTypingKey(virtualKey, text);
     });
-    m_dictationView = new QWidget(m_views);
-    m_gamesView = new QWidget(m_views);
+    m_dictationView = new DictationView(m_controller.Time(), m_views);
+    m_controller.Dictation().AttachView(*m_dictationView);
+    m_gamesView =
+        new GamesViewWidget(m_controller.Games(), m_controller.Time(), m_controller.Random(), m_views);
+    m_controller.Games().AttachView(m_gamesView);
     m_resultsView = new QWidget(m_views);
-    for (QWidget* view : {static_cast<QWidget*>(m_typingView), m_dictationView, m_gamesView, m_resultsView})
+    for (QWidget* view : {static_cast<QWidget*>(m_typingView), static_cast<QWidget*>(m_dictationView),
+                          static_cast<QWidget*>(m_gamesView), m_resultsView})
         m_views->addWidget(view);
     setCentralWidget(central);
 }
@@ -260,6 +277,10 @@ void MainWindow::ShowView(View view)
     m_views->setCurrentWidget(target);
     if (view == View::Typing)
         m_typingView->setFocus();
+    else if (view == View::Dictation)
+        m_dictationView->FocusTyping();
+    if (view == View::Games)
+        m_gamesView->ShowScreen(m_controller.GameScreen());
 }
 
 void MainWindow::SetWindowTitle(const QString& title)
@@ -318,6 +339,8 @@ void MainWindow::OpenHelp(const QString& topic)
 bool MainWindow::AskQuestion(const QString& title, const QString& text, const QString& acceptText,
                              const QString& cancelText)
 {
+    if (ReportUnattended(title, text))
+        return false;
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, this);
     QPushButton* accept = box.addButton(acceptText, QMessageBox::AcceptRole);
     box.addButton(cancelText, QMessageBox::RejectRole);
@@ -328,16 +351,36 @@ bool MainWindow::AskQuestion(const QString& title, const QString& text, const QS
 
 void MainWindow::ShowInformation(const QString& title, const QString& text)
 {
-    QMessageBox::information(this, title, text);
+    if (!ReportUnattended(title, text))
+        QMessageBox::information(this, title, text);
 }
 
 void MainWindow::ShowError(const QString& title, const QString& text)
 {
-    QMessageBox::critical(this, title, text);
+    if (!ReportUnattended(title, text))
+        QMessageBox::critical(this, title, text);
+}
+
+void MainWindow::ShowWarning(const QString& title, const QString& text)
+{
+    if (!ReportUnattended(title, text))
+        QMessageBox::warning(this, title, text);
+}
+
+bool MainWindow::ReportUnattended(const QString& title, const QString& text)
+{
+    if (!m_unattended)
+        return false;
+    ++m_unattendedProblems;
+    std::fprintf(stderr, "%s: %s\n", qUtf8Printable(title), qUtf8Printable(text));
+    return true;
 }
 
 bool MainWindow::RunStartupWizard()
 {
+    // Unattended, the first start goes on with the defaults, as after Cancel; that is no problem.
+    if (m_unattended)
+        return false;
     return StartupWizard::Run(
         m_controller.Profile(), [this](const QString& topic) { OpenHelp(topic); }, this);
 }
@@ -351,7 +394,10 @@ void MainWindow::RunWithProgress(const QString& title, const std::function<void(
 {
     ProgressWindow progress(m_controller.Time(), title, false, this);
     work(progress);
-    progress.Finish();
+    if (!progress.Errors().isEmpty() && ReportUnattended(title, progress.ErrorMessage()))
+        progress.hide();
+    else
+        progress.Finish();
 }
 
 void MainWindow::Repaint(session::Panels panels)
@@ -374,6 +420,7 @@ void MainWindow::SetFontSize(int storedFontSize)
     m_typedLine->SetFontSize(storedFontSize);
     m_startHint->SetFontSize(storedFontSize);
     m_typingView->SetFontSize(storedFontSize == 0 ? 20 : storedFontSize);
+    m_dictationView->SetFontSize(storedFontSize);
 }
 
 void MainWindow::ShowStartHint(const StartHint& hint)

@@ -18,6 +18,9 @@ class CertificateView;
 class ImportView;
 class MainController;
 class ClockPanel;
+class OptionsDialogs;
+class DictationView;
+class GamesViewWidget;
 class GuidePanel;
 class KeyboardGuidePanel;
 class KeypadGuidePanel;
@@ -72,10 +75,17 @@ public:
     TabbedToolbar* Toolbar() const { return m_toolbar; }
     TypingView* Typing() const { return m_typingView; }
     StartHintPanel* StartHintArea() const { return m_startHint; }
+    DictationView* Dictation() const { return m_dictationView; }
     QAction* ActionFor(int commandId) const { return m_actions.value(commandId, nullptr); }
     HelpWindow* Help() const;
 
     void BringToFront();
+
+    // Unattended (a diagnostic run): nothing waits for a person. Messages go to standard error,
+    // questions and the start-up wizard are answered with Cancel, and each counts as a problem.
+    void SetUnattended(bool unattended) { m_unattended = unattended; }
+    int UnattendedProblems() const { return m_unattendedProblems; }
+    void ShowWarning(const QString& title, const QString& text);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -90,13 +100,15 @@ private:
     GuidePanel* GuidePanelOf(session::Guide guide) const;
     QTimer& DemonstrationTimerOf(session::Guide guide);
     void StepGuideDemonstration(session::Guide guide);
+    // When unattended, writes the message to standard error and returns true.
+    bool ReportUnattended(const QString& title, const QString& text);
 
     MainController& m_controller;
     TabbedToolbar* m_toolbar = nullptr;
     QStackedWidget* m_views = nullptr;
     TypingView* m_typingView = nullptr;
-    QWidget* m_dictationView = nullptr;
-    QWidget* m_gamesView = nullptr;
+    DictationView* m_dictationView = nullptr;
+    GamesViewWidget* m_gamesView = nullptr;
     QWidget* m_resultsView = nullptr;
     QPointer<HelpWindow> m_help;
     TargetPanel* m_targetPanel = nullptr;
@@ -109,6 +121,9 @@ private:
     QTimer m_keypadDemonstrationTimer;   // id 9
     QHash<int, QAction*> m_actions;
     std::unique_ptr<ImportView> m_importView;
+    std::unique_ptr<OptionsDialogs> m_optionsDialogs;
+    bool m_unattended = false;
+    int m_unattendedProblems = 0;
     std::unique_ptr<CertificateView> m_certificateView;
 };
 

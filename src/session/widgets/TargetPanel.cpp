@@ -44,7 +44,7 @@ void TargetPanel::PaintLine(QPainter& painter, const TargetLine& line, int left)
         m_rawFont.glyphIndexesForString(text.mid(line.first, line.end - line.first));
     bool drawGlyphs = glyphs.size() == line.end - line.first;
     for (qsizetype i = line.first; i < line.end && drawGlyphs; ++i)
-        drawGlyphs = !text.at(i).isPrint() || glyphs.at(i - line.first) != 0;
+        drawGlyphs = !IsDrawnAt(text, i) || glyphs.at(i - line.first) != 0;
 
     auto drawRun = [&](qsizetype first, qsizetype end, const QColor& colour) {
         if (end <= first)
@@ -71,11 +71,14 @@ void TargetPanel::PaintLine(QPainter& painter, const TargetLine& line, int left)
         painter.drawGlyphRun(QPointF(0, 0), run);
     };
 
-    // Characters of one colour are drawn together; control characters are not drawn.
+    // Characters of one colour are drawn together; control characters are not drawn. The second
+    // half of a surrogate pair stays in the run of the first, so the pair is drawn whole.
     qsizetype runStart = line.first;
     QColor runColour;
     for (qsizetype i = line.first; i < line.end; ++i) {
-        const bool printable = text.at(i).isPrint();
+        if (IsSecondHalfAt(text, i) && runStart < i)
+            continue;
+        const bool printable = IsDrawnAt(text, i);
         const QColor colour = printable ? ColourAt(i) : QColor();
         if (!printable || colour != runColour) {
             drawRun(runStart, i, runColour);

@@ -45,8 +45,9 @@ void TypedLineStrip::paintEvent(QPaintEvent*)
             painter.fillRect(QRect(x, y, cw, m_font.lineHeight), PanelColors::Wrong);
             painter.setPen(PanelColors::WrongText);
         }
-        if (c.isPrint())
-            painter.drawText(QPoint(x, y + m_font.ascent), QString(c));
+        // A surrogate pair is drawn whole from its first half; each half keeps its own cell.
+        if (IsDrawnAt(typed, j) && !IsSecondHalfAt(typed, j))
+            painter.drawText(QPoint(x, y + m_font.ascent), typed.mid(j, c.isHighSurrogate() ? 2 : 1));
         x += cw;
     }
     FinishTextPanel(painter, *this);

@@ -1,56 +1,19 @@
-// The course in the real program: the skill test and two lessons typed through the X keyboard,
-// then the stored results read back from the settings database.
+// The course in the real program: the first-start wizard, the skill test and two lessons typed
+// through the X keyboard, the stored results read back from the settings database, and a second
+// start without the wizard.
 #include "DesktopSession.h"
 
 #include <QElapsedTimer>
 #include <QFile>
-#include <QHash>
 #include <QTest>
-#include <sqlite3.h>
 
 using clavora::test::DesktopSession;
 
 namespace {
 
-const QString Program = QStringLiteral(CLAVORA_BINARY_DIR "/bin/clavora");
-const QString MainTitle = QStringLiteral("Clavora by Oxley Software");
 const QString NavigationTitle = QStringLiteral("Clavora Course Navigation");
 constexpr int SkillTestMs = 30000;
 constexpr int KeyDelayMs = 40;
-
-// Every value of every key whose path starts with the prefix, by key path and value name.
-using Values = QHash<QString, QHash<QString, QString>>;
-Values ReadKeys(const QString& dataFolder, const QString& pathPrefix)
-{
-    Values values;
-    sqlite3* db = nullptr;
-    const QByteArray file = (dataFolder + QStringLiteral("/registry.sqlite")).toUtf8();
-    if (sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
-        sqlite3_stmt* stmt = nullptr;
-        sqlite3_prepare_v2(db,
-                           "SELECT k.path, v.name, v.data FROM registry_keys k "
-                           "JOIN registry_values v ON v.key_id = k.id WHERE k.path LIKE ?1 || '%'",
-                           -1, &stmt, nullptr);
-        const QByteArray prefix = pathPrefix.toUtf8();
-        sqlite3_bind_text(stmt, 1, prefix.constData(), -1, SQLITE_TRANSIENT);
-        while (sqlite3_step(stmt) == SQLITE_ROW) {
-            const auto text = [stmt](int column) {
-                return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, column)));
-            };
-            values[text(0)].insert(text(1), text(2));
-        }
-        sqlite3_finalize(stmt);
-    }
-    sqlite3_close(db);
-    return values;
-}
-
-QString ProfileValue(const QString& dataFolder, const QString& user, const QString& name)
-{
-    return ReadKeys(dataFolder, QStringLiteral("Users\\") + user)
-        .value(QStringLiteral("Users\\") + user)
-        .value(name);
-}
 
 // The text of a built-in exercise, one entry per line (the test presses Return between them).
 QStringList ExerciseLines(int key)
@@ -94,58 +57,66 @@ class CourseEndToEndTest : public QObject
     Q_OBJECT
 
 private slots:
-    void skillTestAndTwoLessons_areStored()
+    void firstStart_skillTestAndTwoLessons_areStored()
     {
         DesktopSession desktop;
         if (!desktop.IsReady())
             QSKIP("Xvfb and xdotool are needed");
-        QProcess* tutor = desktop.Start(Program);
-        QVERIFY(!desktop.FocusWindow(QStringLiteral("Getting Started")).isEmpty());
-        QVERIFY(desktop.Keys({QStringLiteral("Return")}));
-        QTest::qWait(300);
-        QVERIFY(desktop.Keys({QStringLiteral("Return")})); // Finish, with the skill test
-        QVERIFY(!desktop.FocusWindow(MainTitle).isEmpty());
-        const QString data = desktop.DataFolder();
-        const QString user = ReadKeys(data, QStringLiteral("Settings"))
-                                 .value(QStringLiteral("Settings"))
-                                 .value(QStringLiteral("CurrentUser"));
+        QProcess* tutor = desktop.Start(DesktopSession::Program);
+        // "Adult Beginner" is preselected: two up gives "Teen Beginner" (type 3).
+        QVERIFY(desktop.PassWizard(2));
+        QVERIFY(!desktop.FocusWindow(DesktopSession::MainTitle).isEmpty());
+        const QString user = desktop.ReadValue(QStringLiteral("Settings"), QStringLiteral("CurrentUser"));
         QVERIFY(!user.isEmpty());
+        const QString profile = QStringLiteral("Users\\") + user;
+        const auto profileValue = [&](const QString& name) { return desktop.ReadValue(profile, name); };
+        QCOMPARE(profileValue(QStringLiteral("Type")), QStringLiteral("3"));
+        QCOMPARE(profileValue(QStringLiteral("TakeInitialSkillTest")), QStringLiteral("1"));
+        QCOMPARE(profileValue(QStringLiteral("IsSkillTestTaken")), QStringLiteral("0"));
+        QCOMPARE(profileValue(QStringLiteral("CurrExerciseEntry")), QStringLiteral("0"));
+        QCOMPARE(desktop.ReadValue(profile + QStringLiteral("\\Results"), QStringLiteral("NextExercise")),
+                 QStringLiteral("Home Row: Overview"));
+        QCOMPARE(desktop.ReadValue(QStringLiteral("Settings"), QStringLiteral("CLFirstRun")),
+                 QStringLiteral("0"));
 
         // The skill test: F9 on the Lessons tab, half a minute of typing, then the course dialog.
         QVERIFY(desktop.Keys({QStringLiteral("F9")}));
         QTest::qWait(500);
         QVERIFY(TypeSkillTest(desktop));
         QVERIFY(!desktop.FocusWindow(NavigationTitle, 15000).isEmpty());
-        QCOMPARE(ProfileValue(data, user, QStringLiteral("IsSkillTestTaken")), QStringLiteral("1"));
+        QCOMPARE(profileValue(QStringLiteral("IsSkillTestTaken")), QStringLiteral("1"));
 
         // "Start Exercise" is the default button: the first lesson.
         QVERIFY(desktop.Keys({QStringLiteral("Return")}));
         QVERIFY(
-            !desktop.FocusWindow(MainTitle + QStringLiteral(" - Lesson 1 - Home Row: Overview")).isEmpty());
-        QCOMPARE(ProfileValue(data, user, QStringLiteral("CurrExerciseEntry")), QStringLiteral("1"));
+            !desktop
+                 .FocusWindow(DesktopSession::MainTitle + QStringLiteral(" - Lesson 1 - Home Row: Overview"))
+                 .isEmpty());
+        QCOMPARE(profileValue(QStringLiteral("CurrExerciseEntry")), QStringLiteral("1"));
         QVERIFY(TypeLines(desktop, ExerciseLines(1001)));
         QVERIFY(!desktop.FocusWindow(NavigationTitle, 15000).isEmpty());
 
         // The next lesson depends on the speed shown so far; the dialog starts whichever it is.
         QVERIFY(desktop.Keys({QStringLiteral("Return")}));
         int next = 1;
-        QTRY_VERIFY_WITH_TIMEOUT(
-            (next = ProfileValue(data, user, QStringLiteral("CurrExerciseEntry")).toInt()) != 1, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT((next = profileValue(QStringLiteral("CurrExerciseEntry")).toInt()) != 1,
+                                 5000);
         QVERIFY2(next >= 2 && next <= 5, qPrintable(QString::number(next)));
-        const QString title = ReadKeys(data, QStringLiteral("Users\\") + user)
-                                  .value(QStringLiteral("Users\\%1\\Results").arg(user))
-                                  .value(QStringLiteral("LastExercise"));
-        QVERIFY(!desktop.FocusWindow(MainTitle + QStringLiteral(" - Lesson %1 - %2").arg(next).arg(title))
+        const QString title =
+            desktop.ReadValue(profile + QStringLiteral("\\Results"), QStringLiteral("LastExercise"));
+        QVERIFY(!desktop
+                     .FocusWindow(DesktopSession::MainTitle +
+                                  QStringLiteral(" - Lesson %1 - %2").arg(next).arg(title))
                      .isEmpty());
         QVERIFY(TypeLines(desktop, ExerciseLines(1000 + next)));
         QVERIFY(!desktop.FocusWindow(NavigationTitle, 15000).isEmpty());
         QVERIFY(desktop.Keys({QStringLiteral("Escape")})); // "Stop": no command
-        QVERIFY(!desktop.FocusWindow(MainTitle).isEmpty());
+        QVERIFY(!desktop.FocusWindow(DesktopSession::MainTitle).isEmpty());
         QVERIFY(desktop.Keys({QStringLiteral("alt+F4")}));
         QVERIFY(tutor->waitForFinished(10000));
 
         const QString lessons = QStringLiteral("Users\\%1\\Results\\Lessons\\").arg(user);
-        const Values records = ReadKeys(data, lessons);
+        const DesktopSession::Values records = desktop.ReadKeys(lessons);
         QCOMPARE(records.size(), 2);
         const auto first = records.value(lessons + QStringLiteral("1"));
         const auto second = records.value(lessons + QStringLiteral("2"));
@@ -157,9 +128,19 @@ private slots:
             QVERIFY(!record.value(QStringLiteral("Award")).isEmpty());
             QVERIFY(record.value(QStringLiteral("Award")) != QStringLiteral("Skipped"));
         }
-        QVERIFY(ProfileValue(data, user, QStringLiteral("SkillTestWPM")).toInt() > 5);
-        QCOMPARE(ProfileValue(data, user, QStringLiteral("LessonsCompleted")), QStringLiteral("3"));
-        QCOMPARE(ProfileValue(data, user, QStringLiteral("LastLessonIndex")), QString::number(next));
+        QVERIFY(profileValue(QStringLiteral("SkillTestWPM")).toInt() > 5);
+        QCOMPARE(profileValue(QStringLiteral("LessonsCompleted")), QStringLiteral("3"));
+        QCOMPARE(profileValue(QStringLiteral("LastLessonIndex")), QString::number(next));
+
+        // The second start shows no wizard.
+        QProcess* again = desktop.Start(DesktopSession::Program);
+        QVERIFY(!desktop.FocusWindow(DesktopSession::MainTitle).isEmpty());
+        QVERIFY(desktop
+                    .Xdotool({QStringLiteral("search"), QStringLiteral("--name"),
+                              QStringLiteral("Getting Started")})
+                    .isEmpty());
+        again->terminate();
+        QVERIFY(again->waitForFinished(10000));
     }
 };
 

@@ -11,8 +11,6 @@ using clavora::test::DesktopSession;
 
 namespace {
 
-const QString Program = QStringLiteral(CLAVORA_BINARY_DIR "/bin/clavora");
-const QString MainTitle = QStringLiteral("Clavora by Oxley Software");
 const QString PracticeText = QStringLiteral("my own words to type");
 
 } // namespace
@@ -42,8 +40,8 @@ private slots:
         file.write(PracticeText.toUtf8());
         file.close();
 
-        desktop.Start(Program);
-        const QString mainWindow = desktop.FocusWindow(MainTitle);
+        desktop.Start(DesktopSession::Program);
+        const QString mainWindow = desktop.FocusWindow(DesktopSession::MainTitle);
         QVERIFY(!mainWindow.isEmpty());
         // The shortcut waits while the start-up load's progress window is up.
         bool opened = false;

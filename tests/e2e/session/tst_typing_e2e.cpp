@@ -1,6 +1,6 @@
-#include "settings/SettingsStore.h"
 #include "DesktopSession.h"
 #include "platform/RegistryStore.h"
+#include "settings/SettingsStore.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,9 +10,6 @@ using namespace clavora;
 using clavora::test::DesktopSession;
 
 namespace {
-
-const QString Program = QStringLiteral(CLAVORA_BINARY_DIR "/bin/clavora");
-const QString MainTitle = QStringLiteral("Clavora by Oxley Software");
 
 // A learner who has finished the first start and stands on the first lesson.
 void SeedLearner(const QString& dataFolder, bool correctionsForced)
@@ -56,8 +53,8 @@ private slots:
         if (!desktop.IsReady())
             QSKIP("Xvfb and xdotool are needed");
         SeedLearner(desktop.DataFolder(), true);
-        desktop.Start(Program);
-        QVERIFY(!desktop.FocusWindow(MainTitle).isEmpty());
+        desktop.Start(DesktopSession::Program);
+        QVERIFY(!desktop.FocusWindow(DesktopSession::MainTitle).isEmpty());
         QVERIFY(desktop.Keys({QStringLiteral("F9")}));
         QTest::qWait(500);
         // A wrong first key blocks everything but Backspace: the refused keys must not count.
@@ -88,8 +85,8 @@ private slots:
         if (!layout.waitForFinished(10000) || layout.exitCode() != 0)
             QSKIP("setxkbmap with the international layout is needed");
         SeedLearner(desktop.DataFolder(), false);
-        desktop.Start(Program);
-        QVERIFY(!desktop.FocusWindow(MainTitle).isEmpty());
+        desktop.Start(DesktopSession::Program);
+        QVERIFY(!desktop.FocusWindow(DesktopSession::MainTitle).isEmpty());
         QVERIFY(desktop.Keys({QStringLiteral("F9")}));
         QTest::qWait(500);
         // The dead acute alone types nothing; with "e" it makes one character, "é", which is

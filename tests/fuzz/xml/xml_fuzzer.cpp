@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QDir>
@@ -19,7 +20,12 @@ void ParseAndRewrite(const QString& text, const XmlCancelCheck& cancel)
 {
     XmlDocument document;
     QString error;
-    document.ParseFromText(text, &error, cancel);
+    const XmlParseStatus status = document.ParseFromText(text, &error, cancel);
+    // Without a cancel check the reader never reports one; it reports an error exactly when it
+    // did not load.
+    if (!cancel &&
+        (status == XmlParseStatus::Cancelled || (status == XmlParseStatus::Loaded) != error.isEmpty()))
+        std::abort();
     const QByteArray written = document.Serialise();
     XmlDocument reread;
     reread.ParseFromText(DecodeTextFile(written).text, &error);
@@ -57,7 +63,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             file.close();
             XmlDocument document;
             QString error;
-            document.LoadFromFile(path, &error);
+            const XmlParseStatus status = document.LoadFromFile(path, &error);
+            if (status == XmlParseStatus::Cancelled || (status == XmlParseStatus::Loaded) != error.isEmpty())
+                std::abort();
         }
     }
     return 0;

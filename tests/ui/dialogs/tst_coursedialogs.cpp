@@ -8,6 +8,7 @@
 #include "dialogs/PracticeSelectionDialog.h"
 #include "dialogs/ResultsSummaryPanel.h"
 #include "dialogs/SpeedTestDialog.h"
+#include "Pixels.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -31,16 +32,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// Bronze with honours, or nothing at all over no time.
 ResultFigures BronzeFigures(quint32 durationMs)
 {
-    ResultFigures f;
-    f.durationMs = durationMs;
-    f.characters = 153;
-    f.kph = durationMs == 0 ? 0.0 : 9180.0;
-    f.grossWpm = f.kph / 300.0;
-    f.netWpm = f.grossWpm;
-    f.accuracyPercent = 100.0;
-    return f;
+    return durationMs == 0 ? ResultFigures{0, 153, 0, 0, 0, 0.0, 0.0, 0.0, 100.0}
+                           : ResultFigures{durationMs, 153, 0, 0, 0, 30.6, 30.6, 9180.0, 100.0};
 }
 
 ExerciseFinishedContent Content(QList<CourseButton> buttons)
@@ -60,14 +56,7 @@ const QList<CourseButton> ThreeButtons = {
 
 int CountPixels(const QImage& image, const QColor& color)
 {
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (image.pixelColor(x, y) == color)
-                ++count;
-        }
-    }
-    return count;
+    return test::CountPixels(image, image.rect(), [&color](QRgb pixel) { return QColor(pixel) == color; });
 }
 
 LessonSelectionList ThreeLessons()
@@ -254,9 +243,6 @@ private slots:
                                      [&helpTopics](const QString& topic) { helpTopics.append(topic); });
         QTreeWidget* list = dialog.LessonList();
         QCOMPARE(list->topLevelItemCount(), 3);
-        QCOMPARE(list->headerItem()->text(LessonSelectionDialog::LatestColumn), u"Latest Net WPM"_s);
-        QCOMPARE(list->headerItem()->text(LessonSelectionDialog::BestColumn), u"Best Net WPM"_s);
-        QCOMPARE(list->headerItem()->text(LessonSelectionDialog::AwardColumn), u"Award"_s);
         QVERIFY(list->isColumnHidden(LessonSelectionDialog::KeyColumn));
         QCOMPARE(list->topLevelItem(0)->text(LessonSelectionDialog::AwardColumn), u"Silver"_s);
         // The current course entry's row is chosen and its texts are shown.
@@ -286,7 +272,7 @@ private slots:
         QVERIFY(!dialog.Choice());
     }
 
-    void practiceDialog_preselectsAndEnablesItsButtons()
+    void practiceDialog_showsThePreselectionAndClears()
     {
         QTemporaryDir folder;
         ExerciseCatalogue catalogue(folder.path());
@@ -301,25 +287,13 @@ private slots:
         PracticeSelectionDialog dialog(selection, {}, [](bool) { return true; });
         QCOMPARE(dialog.CategoryList()->currentItem()->text(), u"Drills"_s);
         QCOMPARE(dialog.PracticeList()->currentItem()->text(), u"Capitals: Practice 2"_s);
-        QVERIFY(!dialog.PreviewField()->toPlainText().isEmpty());
-        QVERIFY(dialog.Buttons()->button(QDialogButtonBox::Ok)->isEnabled());
-        QVERIFY(!dialog.ClearWordsButton()->isEnabled());
-
+        // Which buttons each practice enables is tst_courseselection's; here a click reaches the list.
         dialog.CategoryList()->setCurrentRow(int(selection.Categories().indexOf(u"Revision"_s)));
-        QVERIFY(!dialog.Buttons()->button(QDialogButtonBox::Ok)->isEnabled());
-        const QList<QListWidgetItem*> words =
-            dialog.PracticeList()->findItems(u"Problem words"_s, Qt::MatchExactly);
-        QCOMPARE(words.size(), 1);
-        dialog.PracticeList()->setCurrentItem(words.first());
-        QVERIFY(dialog.ClearWordsButton()->isEnabled());
-        QVERIFY(!dialog.ClearCharsButton()->isEnabled());
+        dialog.PracticeList()->setCurrentItem(
+            dialog.PracticeList()->findItems(u"Problem words"_s, Qt::MatchExactly).value(0));
         QTest::mouseClick(dialog.ClearWordsButton(), Qt::LeftButton);
         QCOMPARE(clears, 1);
         QCOMPARE(dialog.PreviewField()->toPlainText(), u"[There are no problem words yet]"_s);
-
-        dialog.CategoryList()->setCurrentRow(dialog.CategoryList()->count() - 1);
-        QCOMPARE(dialog.CategoryList()->currentItem()->text(), u"Custom"_s);
-        QCOMPARE(dialog.PracticeList()->count(), 0);
     }
 
     void speedTestDialog_refusesLengthsOutsideOneToFiftyNine_data()
@@ -328,7 +302,6 @@ private slots:
         QTest::addColumn<int>("seconds"); // -1: refused, the dialog stays open
         QTest::addRow("60 refused") << u"60"_s << -1;
         QTest::addRow("59 taken") << u"59"_s << 3540;
-        QTest::addRow("empty refused") << QString() << -1;
     }
 
     void speedTestDialog_refusesLengthsOutsideOneToFiftyNine()

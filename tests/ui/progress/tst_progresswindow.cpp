@@ -15,34 +15,33 @@ class TestProgressWindow final : public QObject
     Q_OBJECT
 
 private slots:
-    void quickLoad_neverShowsTheWindow()
+    void window_showsOnlyAfterTheDelay_data()
     {
+        QTest::addColumn<int>("elapsedMs");
+        QTest::addColumn<double>("fraction");
+        QTest::addColumn<int>("shownValue");
+        QTest::addRow("quick load: never shown") << ProgressWindow::ShowDelayMs - 1 << 3.0 / 7.0 << 429;
+        QTest::addRow("slow load: shown")
+            << ProgressWindow::ShowDelayMs << 1.0 << ProgressWindow::ProgressSteps;
+        QTest::addRow("fraction past the end")
+            << ProgressWindow::ShowDelayMs << 7.5 << ProgressWindow::ProgressSteps;
+    }
+
+    void window_showsOnlyAfterTheDelay()
+    {
+        QFETCH(int, elapsedMs);
+        QFETCH(double, fraction);
         test::TestClock clock;
         ProgressWindow window(clock, u"Clavora"_s);
         window.SetStatus(u"Loading lessons..."_s);
-        clock.Advance(ProgressWindow::ShowDelayMs - 1);
-        window.SetFraction(3.0 / 7.0);
         QVERIFY(!window.isVisible());
-        QCOMPARE(window.StatusText(), u"Loading lessons..."_s);
-        QCOMPARE(window.ProgressValue(), 429);
-        window.Finish();
-        QVERIFY(!window.isVisible());
-    }
-
-    void slowLoad_showsTheWindowAfterTheDelay()
-    {
-        test::TestClock clock;
-        ProgressWindow window(clock, u"Clavora"_s);
-        window.SetStatus(u"Loading word list..."_s);
-        QVERIFY(!window.isVisible());
-        clock.Advance(ProgressWindow::ShowDelayMs);
-        window.SetFraction(1.0);
-        QVERIFY(window.isVisible());
+        clock.Advance(elapsedMs);
+        window.SetFraction(fraction);
+        const bool shown = elapsedMs >= ProgressWindow::ShowDelayMs;
+        QCOMPARE(window.isVisible(), shown);
         QVERIFY(window.isModal());
-        QCOMPARE(window.windowTitle(), u"Clavora"_s);
-        QCOMPARE(window.ProgressValue(), ProgressWindow::ProgressSteps);
-        window.SetFraction(7.5);
-        QCOMPARE(window.ProgressValue(), ProgressWindow::ProgressSteps);
+        QCOMPARE(window.StatusText(), u"Loading lessons..."_s);
+        QTEST(window.ProgressValue(), "shownValue");
         window.Finish();
         QVERIFY(!window.isVisible());
     }

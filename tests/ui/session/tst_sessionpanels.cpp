@@ -1,9 +1,11 @@
-#include "platform/KeyCodes.h"
+// The session and guide panels as painted: colours, cells, frames and the keys lit.
+#include "KeyInput.h"
+#include "Pixels.h"
 #include "session/ExerciseClock.h"
-#include "session/TargetText.h"
-#include "session/TypedText.h"
 #include "session/widgets/ClockPanel.h"
 #include "session/widgets/FinishedNotice.h"
+#include "session/widgets/KeyboardGuidePanel.h"
+#include "session/widgets/KeypadGuidePanel.h"
 #include "session/widgets/TargetPanel.h"
 #include "session/widgets/TypedLineStrip.h"
 
@@ -19,13 +21,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QImage Paint(QWidget& widget)
-{
-    QImage image(widget.size(), QImage::Format_RGB32);
-    image.fill(Qt::magenta);
-    widget.render(&image);
-    return image;
-}
+using test::Paint;
 
 enum class Ink
 {
@@ -56,23 +52,67 @@ bool IsInk(QRgb pixel, Ink ink)
 
 int CountInk(const QImage& image, const QRect& area, Ink ink)
 {
-    int count = 0;
-    const QRect clipped = area & image.rect();
-    for (int y = clipped.top(); y <= clipped.bottom(); ++y)
-        for (int x = clipped.left(); x <= clipped.right(); ++x)
-            count += IsInk(image.pixel(x, y), ink) ? 1 : 0;
-    return count;
+    return test::CountPixels(image, area, [ink](QRgb pixel) { return IsInk(pixel, ink); });
 }
 
-void TypeKeys(TypedText& typed, const QString& keys)
+// The text block of a target panel is 714 pixels wide, centred; its first line starts halfway down.
+QRect Cell(const TargetPanel& panel, int index)
 {
-    for (const QChar key : keys) {
-        if (key == u'\b')
-            typed.AcceptKey(VkBackspace, QString());
-        else
-            typed.AcceptKey(key == u' ' ? int(VkSpace) : int(key.toUpper().unicode()), QString(key));
-    }
+    const ExerciseFont& font = panel.Font();
+    return QRect(panel.width() / 2 - 357 + index * font.cellWidth, panel.height() / 2, font.cellWidth,
+                 font.lineHeight);
 }
+
+// The orange of a lit key, blended over the white cap: strong red, little blue.
+bool IsHighlight(QRgb pixel)
+{
+    return qRed(pixel) > 225 && qRed(pixel) - qBlue(pixel) > 80 && qGreen(pixel) < 225;
+}
+
+bool IsBlack(QRgb pixel)
+{
+    return qRed(pixel) == 0 && qGreen(pixel) == 0 && qBlue(pixel) == 0;
+}
+
+int CountLit(const QImage& image, const QRect& logical)
+{
+    return test::CountPixels(image, logical, IsHighlight);
+}
+
+// Lit pixels outside the given areas: the whole panel's lit pixels less those inside them.
+int CountLitOutside(const QImage& image, const QList<QRect>& areas)
+{
+    int inside = 0;
+    for (const QRect& area : areas)
+        inside += CountLit(image, area);
+    return CountLit(image, QRect(QPoint(0, 0), image.deviceIndependentSize().toSize())) - inside;
+}
+
+// A guide panel whose scene the test sets, for pictures that are not there.
+class ScenePanel final : public GuidePanel
+{
+public:
+    explicit ScenePanel(QList<int> pictures) : GuidePanel(QSize(100, 60), std::move(pictures), nullptr) {}
+    GuideDemonstration& Demonstration() override { return m_demonstration; }
+    QList<GuidePlacement> placements;
+
+protected:
+    GuideScene Scene(int panelWidth, bool enabled) const override
+    {
+        GuideScene scene(panelWidth, QSize(100, 60), enabled);
+        for (const GuidePlacement& placement : placements)
+            scene.Draw(placement, 1.0);
+        return scene;
+    }
+
+private:
+    GuideDemonstration m_demonstration{session::Guide::Keyboard};
+};
+
+const QRect KeyA(73, 78, 29, 29);
+const QRect KeyJ(274, 78, 29, 29);
+const QRect RightShift(430, 114, 77, 29);
+const QRect Backspace(446, 6, 60, 30);
 
 } // namespace
 
@@ -81,295 +121,311 @@ class SessionPanelsTest : public QObject
     Q_OBJECT
 
 private slots:
-    void targetPanel_coloursTypedWrongAndCorrected();
-    void targetPanel_framesTypingPosition();
-    void targetPanel_keepsCharactersOnTheirCells_data();
-    void targetPanel_keepsCharactersOnTheirCells();
-    void targetPanel_characterMissingFromFont_keepsGrid();
-    void targetPanel_wrapsLongLineInsideBlock();
-    void targetPanel_scrollsWhenPositionReachesLastLines();
-    void targetPanel_disabledIsShadedEnabledIsFramed();
-    void typedStrip_showsWrongCharactersWhiteOnRed();
-    void typedStrip_showsOnlyCurrentLine();
-    void typedStrip_windowOntoLongLine();
-    void clockPanel_blankWithTimersOff();
-    void finishedNotice_showsCentredAndClosesItself();
+    void targetPanel_coloursTypedWrongAndCorrected()
+    {
+        // Cell 1 corrected and right (green), cell 2 wrong (red), cells 0 and 3 right (black).
+        test::Exercise exercise(u"HHHHHH"_s, u"HX\bHXH"_s);
+        TargetPanel panel(exercise.target, exercise.typed);
+        panel.resize(800, 200);
+        const QImage image = Paint(panel);
+        const auto cell = [&](int i) { return Cell(panel, i); };
+        QVERIFY(CountInk(image, cell(0), Ink::Dark) > 5);
+        QCOMPARE(CountInk(image, cell(0), Ink::Red) + CountInk(image, cell(0), Ink::Green), 0);
+        QVERIFY(CountInk(image, cell(1), Ink::Green) > 5);
+        QCOMPARE(CountInk(image, cell(1), Ink::Red), 0);
+        QVERIFY(CountInk(image, cell(2), Ink::Red) > 5);
+        QCOMPARE(CountInk(image, cell(2), Ink::Green), 0);
+        QVERIFY(CountInk(image, cell(3), Ink::Dark) > 5);
+        QCOMPARE(CountInk(image, cell(3), Ink::Red), 0);
+        QVERIFY(CountInk(image, cell(5), Ink::Dark) > 5); // untyped characters are black
+    }
+
+    void targetPanel_framesTypingPosition()
+    {
+        test::Exercise exercise(u"a b c d"_s, u"a "_s);
+        TargetPanel panel(exercise.target, exercise.typed);
+        panel.resize(800, 200);
+        const QImage image = Paint(panel);
+        // The top edge of the framed cell (index 2) is dotted; the cell after it has no frame.
+        const QRect framedTop = Cell(panel, 2).adjusted(0, 0, 0, 1 - panel.Font().lineHeight);
+        QVERIFY(CountInk(image, framedTop, Ink::Dark) >= framedTop.width() / 3);
+        QCOMPARE(CountInk(image, framedTop.translated(2 * framedTop.width(), 0), Ink::Dark), 0);
+    }
+
+    void targetPanel_keepsCharactersOnTheirCells_data()
+    {
+        QTest::addColumn<int>("fontSize");
+        QTest::addRow("default") << 0;
+        QTest::addRow("small") << 12;
+        QTest::addRow("large") << 28;
+        QTest::addRow("odd") << 33;
+    }
+
+    void targetPanel_keepsCharactersOnTheirCells()
+    {
+        QFETCH(int, fontSize);
+        // Forty characters drawn as one run must end in the fortieth cell: a red last character
+        // marks it, the run before it is black.
+        test::Exercise exercise(QString(40, u'M'), QString(39, u'M') + u"x"_s);
+        TargetPanel panel(exercise.target, exercise.typed);
+        panel.SetFontSize(fontSize);
+        panel.resize(1600, 300);
+        const QImage image = Paint(panel);
+        QVERIFY(CountInk(image, Cell(panel, 39), Ink::Red) > 3);
+        QVERIFY(CountInk(image, Cell(panel, 38), Ink::Dark) > 3);
+        QCOMPARE(CountInk(image, Cell(panel, 38), Ink::Red), 0);
+    }
+
+    void targetPanel_characterMissingFromFont_keepsGrid()
+    {
+        // Characters the exercise font lacks come from other fonts, one cell each; a surrogate pair
+        // takes two cells as it takes two typed units.
+        test::Exercise exercise(u"MM\u6f22\u5b57"_s + QString::fromUcs4(U"\U0001F600") + u"MMMx"_s);
+        TargetPanel panel(exercise.target, exercise.typed);
+        panel.resize(800, 200);
+        const QImage image = Paint(panel);
+        QVERIFY(CountInk(image, Cell(panel, 0), Ink::Dark) > 5);
+        QVERIFY(CountInk(image, Cell(panel, 8), Ink::Dark) > 5);
+        QCOMPARE(CountInk(image, Cell(panel, 10), Ink::Dark), 0);
+    }
+
+    void targetPanel_paintWritesTheScrollLineBack()
+    {
+        // The layout rules are tested without painting; here only the hand-over after a paint.
+        test::Exercise exercise(u"line\r\n"_s.repeated(40), u"line "_s.repeated(10));
+        TargetPanel panel(exercise.target, exercise.typed);
+        panel.resize(800, 400);
+        QCOMPARE(exercise.target.ScrollLine(), 0);
+        Paint(panel);
+        QVERIFY(exercise.target.ScrollLine() > 0);
+    }
+
+    void targetPanel_disabledIsShadedEnabledIsFramed()
+    {
+        test::Exercise exercise(u"text"_s);
+        TargetPanel panel(exercise.target, exercise.typed);
+        panel.resize(400, 100);
+        QImage image = Paint(panel);
+        QVERIFY(IsInk(image.pixel(0, 0), Ink::Dark));
+        QVERIFY(IsInk(image.pixel(399, 99), Ink::Dark));
+        QVERIFY(IsInk(image.pixel(5, 5), Ink::White));
+
+        panel.setEnabled(false);
+        image = Paint(panel);
+        QVERIFY(!IsInk(image.pixel(5, 5), Ink::White));
+        QVERIFY(!IsInk(image.pixel(0, 0), Ink::Dark));
+    }
+
+    void typedStrip_showsWrongCharactersWhiteOnRed()
+    {
+        test::Exercise exercise(u"HHHH"_s, u"HXH"_s);
+        TypedLineStrip strip(exercise.target, exercise.typed);
+        strip.resize(600, 26);
+        const QImage image = Paint(strip);
+        const ExerciseFont& font = strip.Font();
+        const auto cell = [&](int i) {
+            return QRect(15 + i * font.cellWidth, 2, font.cellWidth, font.lineHeight - 1);
+        };
+        QVERIFY(CountInk(image, cell(0), Ink::Dark) > 5);
+        QCOMPARE(CountInk(image, cell(0), Ink::Red), 0);
+        // The wrong cell is filled red with the character in white.
+        const int cellPixels = cell(1).width() * std::min(cell(1).height(), 24 - 2);
+        QVERIFY(CountInk(image, cell(1), Ink::Red) > cellPixels / 2);
+        QVERIFY(CountInk(image, cell(1), Ink::White) > 3);
+        QVERIFY(CountInk(image, cell(2), Ink::Dark) > 5);
+        // Nothing after the typed characters.
+        QCOMPARE(CountInk(image, QRect(15 + 3 * font.cellWidth, 2, 200, 20), Ink::Dark), 0);
+    }
+
+    void typedStrip_showsOnlyCurrentLine()
+    {
+        test::Exercise exercise(u"HHHH\r\nMM"_s, u"HHHH "_s);
+        TypedLineStrip strip(exercise.target, exercise.typed);
+        strip.resize(600, 26);
+        QCOMPARE(CountInk(Paint(strip), QRect(2, 2, 596, 22), Ink::Dark), 0);
+        test::TypeKeys(exercise.typed, u"M"_s);
+        const QImage image = Paint(strip);
+        const int cw = strip.Font().cellWidth;
+        QVERIFY(CountInk(image, QRect(15, 2, cw, 20), Ink::Dark) > 5);
+        QCOMPARE(CountInk(image, QRect(15 + cw, 2, 300, 20), Ink::Dark), 0);
+    }
+
+    void clockPanel_blankWithTimersOff()
+    {
+        ExerciseClock clock;
+        clock.SetUpCountdown(60);
+        ClockPanel panel(clock);
+        panel.resize(200, 50);
+        QVERIFY(CountInk(Paint(panel), panel.rect(), Ink::Grey) > 20);
+
+        panel.SetShowTimers(false);
+        const QImage blank = Paint(panel);
+        const QRgb background = panel.palette().color(QPalette::Button).rgb();
+        for (int y = 0; y < 50; ++y)
+            for (int x = 0; x < 200; ++x)
+                QCOMPARE(blank.pixel(x, y), background);
+    }
+
+    void finishedNotice_showsCentredAndClosesItself()
+    {
+        QWidget window;
+        window.setGeometry(100, 80, 900, 600);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        FinishedNotice notice(&window);
+        QSignalSpy finished(&notice, &QDialog::finished);
+        notice.open();
+        QVERIFY(notice.isVisible());
+        QVERIFY(notice.isModal());
+        QVERIFY(notice.windowFlags() & Qt::FramelessWindowHint);
+        const QList<QLabel*> labels = notice.findChildren<QLabel*>();
+        QStringList texts;
+        for (const QLabel* label : labels)
+            texts << label->text();
+        QVERIFY(texts.contains(u"Finished"_s));
+        QVERIFY(texts.contains(u"Remember to strive for accuracy."_s));
+        const QPoint offset = notice.geometry().center() - window.geometry().center();
+        QVERIFY2(offset.manhattanLength() <= 4, qPrintable(u"%1,%2"_s.arg(offset.x()).arg(offset.y())));
+
+        QTimer* closer = notice.findChild<QTimer*>();
+        QVERIFY(closer);
+        QVERIFY(closer->isSingleShot());
+        QCOMPARE(closer->interval(), FinishedNotice::ShownMs);
+        QVERIFY(closer->isActive());
+        closer->start(1); // rather than wait the two seconds
+        QTRY_COMPARE(finished.count(), 1);
+        QVERIFY(!notice.isVisible());
+    }
+
+    void panels_takeTheirPictureSize()
+    {
+        const test::Exercise exercise(u"a"_s);
+        KeyboardGuidePanel keyboard(exercise.typed);
+        KeypadGuidePanel keypad(exercise.typed);
+        QCOMPARE(keyboard.size(), QSize(514, 189));
+        QCOMPARE(keyboard.sizeHint(), QSize(514, 189));
+        QCOMPARE(keypad.size(), QSize(143, 189));
+        // Pictures are decoded by the first paint, not while the window is built.
+        QVERIFY(keyboard.Pictures().Picture(397).isNull());
+        keyboard.grab();
+        keypad.grab();
+        QVERIFY(!keyboard.Pictures().Picture(397).isNull());
+        QVERIFY(!keypad.Pictures().Picture(470).isNull());
+    }
+
+    void panels_lightExactlyTheKeysToPress_data()
+    {
+        QTest::addColumn<bool>("keypad");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<QList<QRect>>("lit");
+
+        QTest::addRow("A with right Shift")
+            << false << u"A"_s << QString() << true << QList<QRect>{KeyA, RightShift};
+        QTest::addRow("wrong key, forced: Backspace")
+            << false << u"ab"_s << u"x"_s << true << QList<QRect>{Backspace};
+        QTest::addRow("disabled: nothing") << false << u"a"_s << QString() << false << QList<QRect>{};
+        QTest::addRow("keypad, line end: Enter")
+            << true << u"1\r\n2"_s << u"1"_s << true << QList<QRect>{QRect(108, 114, 29, 65)};
+        QTest::addRow("keypad, 0: wide key")
+            << true << u"0"_s << QString() << true << QList<QRect>{QRect(7, 150, 62, 29)};
+    }
+
+    void panels_lightExactlyTheKeysToPress()
+    {
+        QFETCH(bool, keypad);
+        QFETCH(QString, text);
+        QFETCH(QString, keys);
+        QFETCH(bool, enabled);
+        QFETCH(QList<QRect>, lit);
+
+        const test::Exercise exercise(text, keys, true);
+        std::unique_ptr<QWidget> panel;
+        if (keypad)
+            panel = std::make_unique<KeypadGuidePanel>(exercise.typed);
+        else
+            panel = std::make_unique<KeyboardGuidePanel>(exercise.typed);
+        panel->setEnabled(enabled);
+        const QImage image = Paint(*panel);
+        for (const QRect& key : lit) {
+            const int litPixels = CountLit(image, key);
+            QVERIFY2(litPixels > key.width() * key.height() / 4,
+                     qPrintable(u"%1 lit pixels at %2,%3"_s.arg(litPixels).arg(key.x()).arg(key.y())));
+        }
+        QCOMPARE(CountLitOutside(image, lit), 0);
+    }
+
+    void keyboard_framedWhileEnabledShadedWhileDisabled()
+    {
+        const test::Exercise exercise(u"é"_s);
+        KeyboardGuidePanel panel(exercise.typed);
+        const QImage enabled = Paint(panel);
+        panel.setEnabled(false);
+        const QImage disabled = Paint(panel);
+
+        for (const QPoint edge : {QPoint(0, 0), QPoint(513, 0), QPoint(0, 188), QPoint(513, 188),
+                                  QPoint(257, 0), QPoint(0, 94), QPoint(513, 94), QPoint(257, 188)}) {
+            QVERIFY2(IsBlack(enabled.pixel(edge)), qPrintable(u"%1,%2"_s.arg(edge.x()).arg(edge.y())));
+            QVERIFY(!IsBlack(disabled.pixel(edge)));
+        }
+        // Inside, the frame leaves the picture alone and the shading greys it.
+        QVERIFY(!IsBlack(enabled.pixel(1, 1)));
+        const QPoint spaceBar(250, 165);
+        QVERIFY(qGray(enabled.pixel(spaceBar)) > 235);
+        QVERIFY(qGray(disabled.pixel(spaceBar)) < qGray(enabled.pixel(spaceBar)) - 20);
+    }
+
+    void keyboard_sharpOnHighDpi()
+    {
+        const test::Exercise exercise(u"j"_s);
+        KeyboardGuidePanel panel(exercise.typed);
+        const QImage image = Paint(panel, 2.0);
+        QCOMPARE(panel.Pictures().Scale(), 2);
+        QCOMPARE(panel.Pictures().Picture(397).deviceIndependentSize(), QSizeF(514, 189));
+        QVERIFY(CountLit(image, KeyJ) > 2 * 2 * KeyJ.width() * KeyJ.height() / 4);
+        QCOMPARE(CountLitOutside(image, {KeyJ}), 0);
+        // The frame is one device pixel wide: the drawing is not a blown-up plain picture.
+        QVERIFY(IsBlack(image.pixel(0, 100)));
+        QVERIFY(!IsBlack(image.pixel(2, 100)));
+
+        // Back on a plain screen, the plain drawings come back.
+        Paint(panel, 1.0);
+        QCOMPARE(panel.Pictures().Scale(), 1);
+    }
+
+    void missingPicture_drawsNothing()
+    {
+        ScenePanel panel({463, 99999});
+        QVERIFY(panel.Pictures().Picture(99999).isNull());
+        panel.placements = {{99999, 0, 0}, {463, 40, 20}, {88888, -5, -5}};
+        const QImage image = Paint(panel);
+        const QRgb background = panel.palette().color(QPalette::Button).rgb();
+        QCOMPARE(image.pixel(10, 10), background);
+        QCOMPARE(image.pixel(90, 50), background);
+        QVERIFY(CountLit(image, QRect(40, 20, 29, 29)) > 29 * 29 / 2);
+    }
+
+    void charactersBeyondSixteenBits_areDrawn()
+    {
+        // A character outside the 16-bit range takes two cells, as it takes two typed units.
+        const QString wide = QString::fromUcs4(U"\U0001F600");
+        test::Exercise exercise(u"MM"_s + wide + u"MM"_s, u"MM"_s);
+        exercise.typed.AcceptKey(0, wide);
+        TargetPanel panel(exercise.target, exercise.typed);
+        panel.resize(800, 200);
+        TypedLineStrip strip(exercise.target, exercise.typed);
+        strip.resize(600, 26);
+        const int cw = panel.Font().cellWidth;
+        const int lh = panel.Font().lineHeight;
+        auto drawn = [&](const QImage& image, QRect cells) {
+            return cells.width() * cells.height() - CountInk(image, cells, Ink::White);
+        };
+        QVERIFY(drawn(Paint(panel), QRect(400 - 357 + 2 * cw, 100, 2 * cw, lh)) > 5);
+        QVERIFY(drawn(Paint(strip), QRect(15 + 2 * cw, 2, 2 * cw, 20)) > 5);
+    }
 };
-
-void SessionPanelsTest::targetPanel_coloursTypedWrongAndCorrected()
-{
-    TargetText target;
-    target.LoadText(u"HHHHHH"_s);
-    TypedText typed(target);
-    // Cell 1 corrected and right (green), cell 2 wrong (red), cells 0 and 3 right (black).
-    TypeKeys(typed, u"HX\bHXH"_s);
-    TargetPanel panel(target, typed);
-    panel.resize(800, 200);
-    const QImage image = Paint(panel);
-
-    const ExerciseFont& font = panel.Font();
-    const int left = 400 - 357;
-    auto cell = [&](int i) { return QRect(left + i * font.cellWidth, 100, font.cellWidth, font.lineHeight); };
-    QVERIFY(CountInk(image, cell(0), Ink::Dark) > 5);
-    QCOMPARE(CountInk(image, cell(0), Ink::Red) + CountInk(image, cell(0), Ink::Green), 0);
-    QVERIFY(CountInk(image, cell(1), Ink::Green) > 5);
-    QCOMPARE(CountInk(image, cell(1), Ink::Red), 0);
-    QVERIFY(CountInk(image, cell(2), Ink::Red) > 5);
-    QCOMPARE(CountInk(image, cell(2), Ink::Green), 0);
-    QVERIFY(CountInk(image, cell(3), Ink::Dark) > 5);
-    QCOMPARE(CountInk(image, cell(3), Ink::Red), 0);
-    // Untyped characters are black.
-    QVERIFY(CountInk(image, cell(5), Ink::Dark) > 5);
-}
-
-void SessionPanelsTest::targetPanel_framesTypingPosition()
-{
-    TargetText target;
-    target.LoadText(u"a b c d"_s);
-    TypedText typed(target);
-    TypeKeys(typed, u"a "_s);
-    TargetPanel panel(target, typed);
-    panel.resize(800, 200);
-    const QImage image = Paint(panel);
-    const ExerciseFont& font = panel.Font();
-    const int left = 400 - 357;
-    // The top edge of the framed cell (index 2) is dotted; the cell after it has no frame.
-    const QRect framedTop(left + 2 * font.cellWidth, 100, font.cellWidth, 1);
-    const QRect plainTop(left + 4 * font.cellWidth, 100, font.cellWidth, 1);
-    QVERIFY(CountInk(image, framedTop, Ink::Dark) >= font.cellWidth / 3);
-    QCOMPARE(CountInk(image, plainTop, Ink::Dark), 0);
-}
-
-void SessionPanelsTest::targetPanel_keepsCharactersOnTheirCells_data()
-{
-    QTest::addColumn<int>("fontSize");
-    QTest::addRow("default") << 0;
-    QTest::addRow("small") << 12;
-    QTest::addRow("large") << 28;
-    QTest::addRow("odd") << 33;
-}
-
-void SessionPanelsTest::targetPanel_keepsCharactersOnTheirCells()
-{
-    QFETCH(int, fontSize);
-    // Forty characters drawn as one run must end in the fortieth cell: a red last character
-    // marks it, the run before it is black.
-    const QString text = QString(40, u'M');
-    TargetText target;
-    target.LoadText(text);
-    TypedText typed(target);
-    TypeKeys(typed, QString(39, u'M') + u"x"_s);
-    TargetPanel panel(target, typed);
-    panel.SetFontSize(fontSize);
-    panel.resize(1600, 300);
-    const ExerciseFont& font = panel.Font();
-    if (fontSize == 0)
-        QCOMPARE(font.font.pixelSize(), 20);
-    const QImage image = Paint(panel);
-    const int left = 800 - 357;
-    const QRect lastCell(left + 39 * font.cellWidth, 150, font.cellWidth, font.lineHeight);
-    const QRect cellBefore(left + 38 * font.cellWidth, 150, font.cellWidth, font.lineHeight);
-    QVERIFY(CountInk(image, lastCell, Ink::Red) > 3);
-    QVERIFY(CountInk(image, cellBefore, Ink::Dark) > 3);
-    QCOMPARE(CountInk(image, cellBefore, Ink::Red), 0);
-}
-
-void SessionPanelsTest::targetPanel_characterMissingFromFont_keepsGrid()
-{
-    // Characters the exercise font lacks come from other fonts, one cell each; a surrogate pair
-    // takes two cells as it takes two typed units.
-    const QString text = u"MM\u6f22\u5b57"_s + QString::fromUcs4(U"\U0001F600") + u"MMMx"_s;
-    TargetText target;
-    target.LoadText(text);
-    TypedText typed(target);
-    TargetPanel panel(target, typed);
-    panel.resize(800, 200);
-    const QImage image = Paint(panel);
-    const ExerciseFont& font = panel.Font();
-    const int left = 400 - 357;
-    auto cell = [&](int i) { return QRect(left + i * font.cellWidth, 100, font.cellWidth, font.lineHeight); };
-    QVERIFY(CountInk(image, cell(0), Ink::Dark) > 5);
-    QVERIFY(CountInk(image, cell(8), Ink::Dark) > 5);
-    QCOMPARE(CountInk(image, cell(10), Ink::Dark), 0);
-}
-
-void SessionPanelsTest::targetPanel_wrapsLongLineInsideBlock()
-{
-    QString text;
-    while (text.size() < 600)
-        text += u"lorem ipsum dolor sit amet, "_s;
-    TargetText target;
-    target.LoadText(text);
-    TypedText typed(target);
-    TargetPanel panel(target, typed);
-    panel.resize(1200, 800);
-    const QImage image = Paint(panel);
-    const ExerciseFont& font = panel.Font();
-    const int left = 600 - 357;
-    const int lh = font.lineHeight;
-    // Several lines of text below the middle, none of it right of the block (plus one cell for a
-    // trailing space) nor left of it.
-    for (int line = 0; line < 5; ++line)
-        QVERIFY2(CountInk(image, QRect(left, 400 + line * lh, 714, lh), Ink::Dark) > 20,
-                 qPrintable(QString::number(line)));
-    QCOMPARE(CountInk(image, QRect(left + 714 + font.cellWidth, 400, 200, 5 * lh), Ink::Dark), 0);
-    QCOMPARE(CountInk(image, QRect(1, 400, left - 2, 5 * lh), Ink::Dark), 0);
-    // Nothing above the first line.
-    QCOMPARE(CountInk(image, QRect(1, 1, 1198, 398), Ink::Dark), 0);
-}
-
-void SessionPanelsTest::targetPanel_scrollsWhenPositionReachesLastLines()
-{
-    QString text;
-    for (int i = 0; i < 40; ++i)
-        text += u"line\r\n"_s;
-    TargetText target;
-    target.LoadText(text);
-    TypedText typed(target);
-    TargetPanel panel(target, typed);
-    panel.resize(800, 400);
-    const int lh = panel.Font().lineHeight;
-    // Lines start at y 200; the band of the last three lines starts at 400 - 3 lh.
-    const int linesToBand = (400 - 3 * lh - 200 + lh - 1) / lh;
-    for (int line = 0; line < linesToBand - 1; ++line)
-        TypeKeys(typed, u"line "_s);
-    Paint(panel);
-    QCOMPARE(target.ScrollLine(), 0);
-
-    TypeKeys(typed, u"line "_s); // onto the first line inside the band
-    Paint(panel);
-    QCOMPARE(target.ScrollLine(), 1);
-    // The next paint shows the text a line higher: the first line now starts at 200 - lh.
-    const QImage image = Paint(panel);
-    const int left = 400 - 357;
-    QVERIFY(CountInk(image, QRect(left, 200 - lh, 100, lh), Ink::Dark) > 10);
-
-    TypeKeys(typed, u"\b\b"_s); // back over the line break: the text scrolls back down
-    Paint(panel);
-    QCOMPARE(target.ScrollLine(), 0);
-}
-
-void SessionPanelsTest::targetPanel_disabledIsShadedEnabledIsFramed()
-{
-    TargetText target;
-    target.LoadText(u"text"_s);
-    TypedText typed(target);
-    TargetPanel panel(target, typed);
-    panel.resize(400, 100);
-    QImage image = Paint(panel);
-    QVERIFY(IsInk(image.pixel(0, 0), Ink::Dark));
-    QVERIFY(IsInk(image.pixel(399, 99), Ink::Dark));
-    QVERIFY(IsInk(image.pixel(5, 5), Ink::White));
-
-    panel.setEnabled(false);
-    image = Paint(panel);
-    QVERIFY(!IsInk(image.pixel(5, 5), Ink::White));
-    QVERIFY(!IsInk(image.pixel(0, 0), Ink::Dark));
-}
-
-void SessionPanelsTest::typedStrip_showsWrongCharactersWhiteOnRed()
-{
-    TargetText target;
-    target.LoadText(u"HHHH"_s);
-    TypedText typed(target);
-    TypeKeys(typed, u"HXH"_s);
-    TypedLineStrip strip(target, typed);
-    strip.resize(600, 26);
-    const QImage image = Paint(strip);
-    const ExerciseFont& font = strip.Font();
-    auto cell = [&](int i) { return QRect(15 + i * font.cellWidth, 2, font.cellWidth, font.lineHeight - 1); };
-    QVERIFY(CountInk(image, cell(0), Ink::Dark) > 5);
-    QCOMPARE(CountInk(image, cell(0), Ink::Red), 0);
-    // The wrong cell is filled red with the character in white.
-    const int cellPixels = cell(1).width() * std::min(cell(1).height(), 24 - 2);
-    QVERIFY(CountInk(image, cell(1), Ink::Red) > cellPixels / 2);
-    QVERIFY(CountInk(image, cell(1), Ink::White) > 3);
-    QVERIFY(CountInk(image, cell(2), Ink::Dark) > 5);
-    // Nothing after the typed characters.
-    QCOMPARE(CountInk(image, QRect(15 + 3 * font.cellWidth, 2, 200, 20), Ink::Dark), 0);
-}
-
-void SessionPanelsTest::typedStrip_showsOnlyCurrentLine()
-{
-    TargetText target;
-    target.LoadText(u"HHHH\r\nMM"_s);
-    TypedText typed(target);
-    TypeKeys(typed, u"HHHH "_s);
-    TypedLineStrip strip(target, typed);
-    strip.resize(600, 26);
-    QCOMPARE(CountInk(Paint(strip), QRect(2, 2, 596, 22), Ink::Dark), 0);
-    TypeKeys(typed, u"M"_s);
-    const QImage image = Paint(strip);
-    const int cw = strip.Font().cellWidth;
-    QVERIFY(CountInk(image, QRect(15, 2, cw, 20), Ink::Dark) > 5);
-    QCOMPARE(CountInk(image, QRect(15 + cw, 2, 300, 20), Ink::Dark), 0);
-}
-
-void SessionPanelsTest::typedStrip_windowOntoLongLine()
-{
-    TargetText target;
-    target.LoadText(QString(300, u'H'));
-    TypedText typed(target);
-    TypeKeys(typed, QString(149, u'H') + u"X"_s);
-    TypedLineStrip strip(target, typed);
-    strip.resize(330, 26);
-    const int cw = strip.Font().cellWidth;
-    const qsizetype first = 150 - 300 / cw;
-    // The wrong last character sits in the last cell that fits; the strip starts at position - a / cw.
-    const QImage image = Paint(strip);
-    const int wrongX = 15 + int(149 - first) * cw;
-    QVERIFY(CountInk(image, QRect(wrongX, 2, cw, 20), Ink::Red) > 20);
-    QVERIFY(CountInk(image, QRect(15, 2, cw, 20), Ink::Dark) > 5);
-    QCOMPARE(CountInk(image, QRect(15, 2, wrongX - 15, 20), Ink::Red), 0);
-}
-
-void SessionPanelsTest::clockPanel_blankWithTimersOff()
-{
-    ExerciseClock clock;
-    clock.SetUpCountdown(60);
-    ClockPanel panel(clock);
-    panel.resize(200, 50);
-    QVERIFY(CountInk(Paint(panel), panel.rect(), Ink::Grey) > 20);
-
-    panel.SetShowTimers(false);
-    const QImage blank = Paint(panel);
-    const QRgb background = panel.palette().color(QPalette::Button).rgb();
-    for (int y = 0; y < 50; ++y)
-        for (int x = 0; x < 200; ++x)
-            QCOMPARE(blank.pixel(x, y), background);
-}
-
-void SessionPanelsTest::finishedNotice_showsCentredAndClosesItself()
-{
-    QWidget window;
-    window.setGeometry(100, 80, 900, 600);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-
-    FinishedNotice notice(&window);
-    QSignalSpy finished(&notice, &QDialog::finished);
-    notice.open();
-    QVERIFY(notice.isVisible());
-    QVERIFY(notice.isModal());
-    QVERIFY(notice.windowFlags() & Qt::FramelessWindowHint);
-    const QList<QLabel*> labels = notice.findChildren<QLabel*>();
-    QStringList texts;
-    for (const QLabel* label : labels)
-        texts << label->text();
-    QVERIFY(texts.contains(u"Finished"_s));
-    QVERIFY(texts.contains(u"Remember to strive for accuracy."_s));
-    const QPoint offset = notice.geometry().center() - window.geometry().center();
-    QVERIFY2(offset.manhattanLength() <= 4, qPrintable(u"%1,%2"_s.arg(offset.x()).arg(offset.y())));
-
-    QTimer* closer = notice.findChild<QTimer*>();
-    QVERIFY(closer);
-    QVERIFY(closer->isSingleShot());
-    QCOMPARE(closer->interval(), FinishedNotice::ShownMs);
-    QVERIFY(closer->isActive());
-    closer->start(1); // rather than wait the two seconds
-    QTRY_COMPARE(finished.count(), 1);
-    QVERIFY(!notice.isVisible());
-}
 
 QTEST_MAIN(SessionPanelsTest)
 #include "tst_sessionpanels.moc"

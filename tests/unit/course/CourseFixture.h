@@ -3,7 +3,7 @@
 #include "app/CourseFlow.h"
 #include "app/MainController.h"
 #include "FakeMainView.h"
-#include "platform/KeyCodes.h"
+#include "KeyInput.h"
 #include "platform/RegistryStore.h"
 #include "progress/ResultsStore.h"
 #include "session/TypingSession.h"
@@ -20,15 +20,8 @@ namespace clavora::test {
 // A stored lesson that earns Bronze.
 inline void StoreBronze(ResultsStore results, int key)
 {
-    ResultFigures figures;
-    figures.durationMs = 60000;
-    figures.characters = 160;
-    figures.exerciseKey = quint32(key);
-    figures.grossWpm = 32.0;
-    figures.netWpm = 32.0;
-    figures.kph = 9600.0;
-    figures.accuracyPercent = 100.0;
-    results.SaveExerciseResult(figures, ExerciseKind::Lesson, 1700000000);
+    results.SaveExerciseResult({60000, 160, 0, 0, quint32(key), 32.0, 32.0, 9600.0, 100.0},
+                               ExerciseKind::Lesson, 1700000000);
 }
 
 // A main window's logic with a signed-in user, the built-in catalogue loaded and a window that
@@ -106,17 +99,7 @@ public:
     std::unique_ptr<MainController> controller;
 
 private:
-    void Press(QChar c)
-    {
-        int key = c.toUpper().unicode();
-        if (c == u'\b')
-            key = VkBackspace;
-        else if (c == u'\r')
-            key = VkReturn;
-        else if (c == u' ')
-            key = VkSpace;
-        controller->HandleTypingKey(key, c == u'\b' ? QString() : QString(c));
-    }
+    void Press(QChar c) { controller->HandleTypingKey(VirtualKeyOf(c), LayoutTextOf(c)); }
 };
 
 } // namespace clavora::test

@@ -4,9 +4,25 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sqlite3.h>
 #include <unistd.h>
 
 using namespace clavora;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString Folder = u"Users\\Alice\\Results\\Lessons"_s;
+
+QStringList NamesOf(const std::vector<RegistryStore::SubkeyValues>& subkeys)
+{
+    QStringList names;
+    for (const auto& subkey : subkeys)
+        names.append(subkey.name);
+    return names;
+}
+
+} // namespace
 
 class RegistryStoreTest : public QObject
 {
@@ -39,30 +55,21 @@ private slots:
         QTest::addColumn<QString>("readKey");
         QTest::addColumn<QString>("readName");
         QTest::addColumn<bool>("found");
-        QTest::addRow("same case") << "Users\\Alice"
-                                   << "Type"
-                                   << "Users\\Alice"
-                                   << "Type" << true;
-        QTest::addRow("key case differs") << "Users\\Alice"
-                                          << "Type"
-                                          << "USERS\\alice"
-                                          << "Type" << true;
-        QTest::addRow("value case differs") << "Settings"
-                                            << "CurrentUser"
-                                            << "settings"
-                                            << "currentuser" << true;
-        QTest::addRow("other letters keep case") << "Users\\Ärger"
-                                                 << "Type"
-                                                 << "Users\\ärger"
-                                                 << "Type" << false;
-        QTest::addRow("different key") << "Users\\Alice"
-                                       << "Type"
-                                       << "Users\\Alicia"
-                                       << "Type" << false;
-        QTest::addRow("doubled separators") << "Users\\\\Bob\\"
-                                            << "Type"
-                                            << "Users\\Bob"
-                                            << "Type" << true;
+        QTest::addRow("same case") << u"Users\\Alice"_s << u"Type"_s << u"Users\\Alice"_s << u"Type"_s
+                                   << true;
+        QTest::addRow("key case differs")
+            << u"Users\\Alice"_s << u"Type"_s << u"USERS\\alice"_s << u"Type"_s << true;
+        QTest::addRow("value case differs")
+            << u"Settings"_s << u"CurrentUser"_s << u"settings"_s << u"currentuser"_s << true;
+        QTest::addRow("other letters keep case")
+            << u"Users\\Ärger"_s << u"Type"_s << u"Users\\ärger"_s << u"Type"_s << false;
+        QTest::addRow("value name with other letters keeps case")
+            << u"Users"_s << u"Été"_s << u"Users"_s << u"été"_s << false;
+        QTest::addRow("brackets are not letters") << u"Users"_s << u"a["_s << u"Users"_s << u"a{"_s << false;
+        QTest::addRow("different key")
+            << u"Users\\Alice"_s << u"Type"_s << u"Users\\Alicia"_s << u"Type"_s << false;
+        QTest::addRow("doubled separators")
+            << u"Users\\\\Bob\\"_s << u"Type"_s << u"Users\\Bob"_s << u"Type"_s << true;
     }
 
     void names_compareWithoutCaseOfAToZ()
@@ -76,6 +83,10 @@ private slots:
         QVERIFY(store.Open(Path()) == RegistryStore::OpenResult::Opened);
         QVERIFY(store.WriteValue(writtenKey, writtenName, QStringLiteral("7")));
         QCOMPARE(store.ReadValue(readKey, readName).has_value(), found);
+        // The bulk read of a folder's subkeys follows the same rule.
+        QVERIFY(store.WriteValue(writtenKey + u"\\1"_s, writtenName, u"8"_s));
+        const auto subkeys = store.ReadSubkeyValues(readKey, {readName});
+        QCOMPARE(subkeys.empty() ? false : subkeys[0].data[0].has_value(), found);
     }
 
     void writeAgain_replacesValueKeepingOneRow()
@@ -211,6 +222,112 @@ private slots:
         QVERIFY(!store.WriteValue(QStringLiteral("Settings"), QStringLiteral("X"), QStringLiteral("1")));
         QVERIFY(store.SubkeyNames(QString()).isEmpty());
         QVERIFY(!store.DeleteKey(QStringLiteral("Users")));
+    }
+
+    void bulkRead_readsAskedValuesOfEverySubkey_inCreationOrder()
+    {
+        RegistryStore store;
+        QCOMPARE(store.Open(Path()), RegistryStore::OpenResult::Opened);
+        for (const QString& index : {u"10"_s, u"2"_s, u"1"_s}) {
+            QVERIFY(store.WriteValue(Folder + u'\\' + index, u"WPMNet"_s, index + u".5"_s));
+            QVERIFY(store.WriteValue(Folder + u'\\' + index, u"Ignored"_s, u"x"_s));
+        }
+        QVERIFY(store.WriteValue(Folder + u"\\2"_s, u"Award"_s, u"Gold"_s));
+
+        const auto subkeys = store.ReadSubkeyValues(Folder, {u"Award"_s, u"WPMNet"_s, u"Missing"_s});
+        QCOMPARE(NamesOf(subkeys), QStringList({u"10"_s, u"2"_s, u"1"_s}));
+        for (const auto& subkey : subkeys) {
+            QCOMPARE(subkey.data.size(), size_t(3));
+            QCOMPARE(subkey.data[1], std::optional<QString>(subkey.name + u".5"_s));
+            QVERIFY(!subkey.data[2]);
+        }
+        QCOMPARE(subkeys[1].data[0], std::optional<QString>(u"Gold"_s));
+        QVERIFY(!subkeys[0].data[0]);
+    }
+
+    void bulkRead_matchesTheRowsOfSingleReads()
+    {
+        RegistryStore store;
+        QCOMPARE(store.Open(Path()), RegistryStore::OpenResult::Opened);
+        for (int i = 1; i <= 50; ++i) {
+            for (int v = 0; v < 4; ++v) {
+                if ((i + v) % 3 != 0)
+                    store.WriteValue(Folder + u'\\' + QString::number(i), u"V%1"_s.arg(v),
+                                     u"%1-%2"_s.arg(i).arg(v));
+            }
+        }
+        // Text beyond ASCII reads back the same both ways.
+        store.WriteValue(Folder + u"\\7"_s, u"V1"_s, u"Été — 日本語 😀"_s);
+        const QStringList names = {u"V0"_s, u"V1"_s, u"V2"_s, u"V3"_s};
+        const auto subkeys = store.ReadSubkeyValues(Folder, names);
+        QCOMPARE(NamesOf(subkeys), store.SubkeyNames(Folder));
+        for (const auto& subkey : subkeys) {
+            for (qsizetype v = 0; v < names.size(); ++v)
+                QCOMPARE(subkey.data[size_t(v)], store.ReadValue(Folder + u'\\' + subkey.name, names[v]));
+        }
+    }
+
+    void bulkRead_subkeysWithoutValues_andDeeperKeys()
+    {
+        RegistryStore store;
+        QCOMPARE(store.Open(Path()), RegistryStore::OpenResult::Opened);
+        QVERIFY(store.WriteValue(Folder + u"\\1\\Deeper"_s, u"WPMNet"_s, u"9"_s)); // "1" itself holds nothing
+        QVERIFY(store.WriteValue(Folder, u"WPMNet"_s, u"on the folder"_s));
+        const auto subkeys = store.ReadSubkeyValues(Folder, {u"WPMNet"_s});
+        QCOMPARE(NamesOf(subkeys), QStringList({u"1"_s}));
+        QVERIFY(!subkeys[0].data[0]);
+    }
+
+    void bulkRead_nothingToRead()
+    {
+        RegistryStore store;
+        QVERIFY(store.ReadSubkeyValues(Folder, {u"WPMNet"_s}).empty()); // never opened
+        QCOMPARE(store.Open(Path()), RegistryStore::OpenResult::Opened);
+        QVERIFY(store.ReadSubkeyValues(Folder, {u"WPMNet"_s}).empty()); // missing key
+        QVERIFY(store.WriteValue(Folder + u"\\1"_s, u"WPMNet"_s, u"1"_s));
+        const auto noNames = store.ReadSubkeyValues(Folder, {});
+        QCOMPARE(noNames.size(), size_t(1));
+        QVERIFY(noNames[0].data.empty());
+        // Paths are read as the single reads take them.
+        QCOMPARE(store.ReadSubkeyValues(u"\\users\\ALICE\\\\Results\\Lessons\\"_s, {u"WPMNet"_s}).size(),
+                 size_t(1));
+        store.Close();
+        QVERIFY(store.ReadSubkeyValues(Folder, {u"WPMNet"_s}).empty());
+    }
+
+    // A store with the documented tables but no schema version, as a backup tool or a script
+    // leaves it, is taken as it is, every value kept.
+    void unversionedStore_isAdoptedWithItsValues_data()
+    {
+        QTest::addColumn<QByteArray>("sql");
+        QTest::addRow("restored backup") << QByteArray("PRAGMA user_version=0");
+        QTest::addRow("without its root key")
+            << QByteArray("DELETE FROM registry_keys WHERE path = ''; PRAGMA user_version=0");
+    }
+
+    void unversionedStore_isAdoptedWithItsValues()
+    {
+        QFETCH(QByteArray, sql);
+        {
+            RegistryStore own;
+            QCOMPARE(own.Open(Path()), RegistryStore::OpenResult::Opened);
+            QVERIFY(own.WriteValue(QStringLiteral("Settings"), QStringLiteral("CurrentUser"),
+                                   QStringLiteral("Ann")));
+        }
+        sqlite3* db = nullptr;
+        QCOMPARE(sqlite3_open(QFile::encodeName(Path()).constData(), &db), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(db);
+
+        RegistryStore store;
+        QCOMPARE(store.Open(Path()), RegistryStore::OpenResult::Opened);
+        QCOMPARE(store.ReadValue(QStringLiteral("Settings"), QStringLiteral("CurrentUser")),
+                 QStringLiteral("Ann"));
+        QVERIFY(store.WriteValue(QStringLiteral("Users\\Ann"), QStringLiteral("Type"), QStringLiteral("4")));
+        QVERIFY(!store.DeleteKey(QString()));
+        store.Close();
+        QCOMPARE(store.Open(Path()), RegistryStore::OpenResult::Opened);
+        QCOMPARE(store.ReadValue(QStringLiteral("Users\\Ann"), QStringLiteral("Type")), QStringLiteral("4"));
     }
 };
 

@@ -1,14 +1,15 @@
 #pragma once
 
 #include "progress/ProblemRecord.h"
+#include "progress/ProblemStore.h"
+#include "TestFiles.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 namespace clavora::test {
 
-// A temporary product data folder with helpers to plant record files by hand.
+// A temporary product data folder with its problem store, and helpers to plant record files by hand.
 class ProblemTestFolder final
 {
 public:
@@ -17,9 +18,7 @@ public:
 
     bool Plant(const QString& listFolder, const QString& fileName, const QByteArray& bytes) const
     {
-        QDir().mkpath(ListPath(listFolder));
-        QFile file(ListPath(listFolder) + u'/' + fileName);
-        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+        return WriteFile(ListPath(listFolder) + u'/' + fileName, bytes);
     }
     bool PlantDirectory(const QString& listFolder, const QString& name) const
     {
@@ -27,8 +26,7 @@ public:
     }
     QByteArray Content(const QString& listFolder, const QString& fileName) const
     {
-        QFile file(ListPath(listFolder) + u'/' + fileName);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        return ReadFile(ListPath(listFolder) + u'/' + fileName);
     }
     QStringList Names(const QString& listFolder) const
     {
@@ -38,6 +36,9 @@ public:
 
 private:
     QTemporaryDir m_dir;
+
+public:
+    const ProblemStore store{m_dir.path()};
 };
 
 } // namespace clavora::test

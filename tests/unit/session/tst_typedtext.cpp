@@ -1,3 +1,4 @@
+#include "KeyInput.h"
 #include "platform/KeyCodes.h"
 #include "session/TargetText.h"
 #include "session/TypedText.h"
@@ -8,298 +9,197 @@
 using namespace clavora;
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// Keys written as text: '\b' is Backspace, '\r' Enter, '~' a dead key (no character).
-int VirtualKeyOf(QChar c)
-{
-    switch (c.unicode()) {
-    case u'\b':
-        return VkBackspace;
-    case u'\r':
-        return VkReturn;
-    case u' ':
-        return VkSpace;
-    case u'\t':
-        return VkTab;
-    default:
-        return c.toUpper().unicode();
-    }
-}
-
-// Types keys and returns the number of keys that produced a wrong character.
-int TypeKeys(TypedText& typed, const QString& keys)
-{
-    int errors = 0;
-    for (const QChar key : keys) {
-        const QString text = key == u'~' || key == u'\b' ? QString() : QString(key);
-        if (!typed.AcceptKey(VirtualKeyOf(key), text))
-            ++errors;
-    }
-    return errors;
-}
-
-} // namespace
-
 class TypedTextTest : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void acceptKey_followsTypingRules_data();
-    void acceptKey_followsTypingRules();
-    void loadText_makesEveryLineBreakCrLf_data();
-    void loadText_makesEveryLineBreakCrLf();
-    void endTest_withAndWithoutForcedCorrections_data();
-    void endTest_withAndWithoutForcedCorrections();
-    void twoUnitKey_onLastCharacter_endsExercise();
-    void layoutText_unitsThatCount_data();
-    void layoutText_unitsThatCount();
-    void forcedCorrections_lastWrong_onlyBackspaceHelps();
-    void backspaceOverMistypedLineEnd_removesBoth();
-    void findProblemWord_data();
-    void findProblemWord();
-};
+    // Keys written as text: '\b' is Backspace, '\r' Enter, '~' a dead key (no character).
+    void acceptKey_followsTypingRules_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<bool>("forced");
+        QTest::addColumn<bool>("doubleSpace");
+        QTest::addColumn<QString>("buffer");
+        QTest::addColumn<int>("errors");
+        QTest::addColumn<int>("corrections");
+        QTest::addColumn<int>("lineStart");
+        QTest::addColumn<bool>("correct");
 
-void TypedTextTest::acceptKey_followsTypingRules_data()
-{
-    QTest::addColumn<QString>("target");
-    QTest::addColumn<QString>("keys");
-    QTest::addColumn<bool>("forced");
-    QTest::addColumn<bool>("doubleSpace");
-    QTest::addColumn<QString>("buffer");
-    QTest::addColumn<int>("errors");
-    QTest::addColumn<int>("corrections");
-    QTest::addColumn<int>("lineStart");
-    QTest::addColumn<bool>("correct");
-
-    QTest::addRow("right key") << "abc"
-                               << "a" << false << false << "a" << 0 << 0 << 0 << true;
-    QTest::addRow("wrong key") << "abc"
-                               << "b" << false << false << "b" << 1 << 0 << 0 << false;
-    QTest::addRow("forced refuses after wrong") << "abc"
-                                                << "ba" << true << false << "b" << 1 << 0 << 0 << false;
-    QTest::addRow("forced, backspace then right") << "abc"
-                                                  << "b\ba" << true << false << "a" << 1 << 1 << 0 << true;
-    QTest::addRow("unforced types on after wrong") << "abc"
-                                                   << "bb" << false << false << "bb" << 1 << 0 << 0 << true;
-    QTest::addRow("dead key types nothing") << "abc"
-                                            << "~a~" << true << false << "a" << 0 << 0 << 0 << true;
-    QTest::addRow("delete key types nothing") << "abc"
-                                              << "\x7f"
-                                                 "a"
-                                              << true << false << "a" << 0 << 0 << 0 << true;
-    QTest::addRow("tab is typable") << "\tab"
-                                    << "\tab" << false << false << "\tab" << 0 << 0 << 0 << true;
-    QTest::addRow("line end by space") << "ab\r\ncd"
-                                       << "ab c" << false << false << "ab\r\nc" << 0 << 0 << 4 << true;
-    QTest::addRow("line end by Enter") << "ab\r\ncd"
-                                       << "ab\rc" << false << false << "ab\r\nc" << 0 << 0 << 4 << true;
-    QTest::addRow("line end by wrong key") << "ab\r\ncd"
-                                           << "abxc" << false << false << "abx\nc" << 1 << 0 << 4 << true;
-    QTest::addRow("backspace over line break") << "ab\r\ncd"
-                                               << "ab \b" << false << false << "ab" << 0 << 1 << 0 << true;
-    QTest::addRow("backspace over second line break")
-        << "a\r\nb\r\nc"
-        << "a b \b" << false << false << "a\r\nb" << 0 << 1 << 3 << true;
-    QTest::addRow("double space swallowed") << "Hi. Yo"
-                                            << "Hi.  Y" << false << true << "Hi. Y" << 0 << 0 << 0 << true;
-    QTest::addRow("double space not accepted")
-        << "Hi. Yo"
-        << "Hi.  Y" << false << false << "Hi.  Y" << 2 << 0 << 0 << false;
-    QTest::addRow("second extra space compared")
-        << "A. B"
-        << "A.   " << false << true << "A.  " << 1 << 0 << 0 << false;
-    QTest::addRow("backspace forgives the next extra space again")
-        << "A. B"
-        << "A.   \b " << false << true << "A. " << 1 << 1 << 0 << true;
-    QTest::addRow("correction counted once") << "abc"
-                                             << "a\ba\ba" << false << false << "a" << 0 << 1 << 0 << true;
-    QTest::addRow("backspace over right key corrects")
-        << "abc"
-        << "ab\b" << false << false << "a" << 0 << 1 << 0 << true;
-    QTest::addRow("backspace at start does nothing") << "abc"
-                                                     << "\b\b" << false << false << "" << 0 << 0 << 0 << true;
-    QTest::addRow("wrong key stays red after typing on")
-        << "abcd"
-        << "xbc" << false << false << "xbc" << 1 << 0 << 0 << true;
-}
-
-void TypedTextTest::acceptKey_followsTypingRules()
-{
-    QFETCH(QString, target);
-    QFETCH(QString, keys);
-    QFETCH(bool, forced);
-    QFETCH(bool, doubleSpace);
-
-    TargetText targetText;
-    targetText.LoadText(target);
-    TypedText typed(targetText);
-    typed.SetRules({forced, doubleSpace});
-    const int errors = TypeKeys(typed, keys);
-
-    QTEST(typed.Buffer(), "buffer");
-    QTEST(errors, "errors");
-    QTEST(static_cast<int>(targetText.CorrectionCount()), "corrections");
-    QTEST(static_cast<int>(typed.LineStart()), "lineStart");
-    QTEST(typed.IsCorrect(), "correct");
-    QCOMPARE(targetText.Cursor(), typed.Position());
-}
-
-void TypedTextTest::loadText_makesEveryLineBreakCrLf_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("loaded");
-    QTest::addRow("CR LF kept") << "a\r\nb"
-                                << "a\r\nb";
-    QTest::addRow("lone LF") << "a\nb\n"
-                             << "a\r\nb\r\n";
-    QTest::addRow("lone CR") << "a\rb"
-                             << "a\r\nb";
-    QTest::addRow("CR at the end") << "ab\r"
-                                   << "ab\r\n";
-    QTest::addRow("empty") << ""
-                           << "";
-}
-
-void TypedTextTest::loadText_makesEveryLineBreakCrLf()
-{
-    QFETCH(QString, text);
-    TargetText target;
-    target.LoadText(text);
-    QTEST(target.Text(), "loaded");
-    for (qsizetype i = 0; i < target.Length(); ++i)
-        QVERIFY(!target.IsMarked(i));
-}
-
-void TypedTextTest::endTest_withAndWithoutForcedCorrections_data()
-{
-    QTest::addColumn<bool>("forced");
-    QTest::addColumn<QString>("keys");
-    QTest::addColumn<bool>("complete");
-    QTest::addRow("unforced, last wrong") << false << "ax" << true;
-    QTest::addRow("unforced, one short") << false << "a" << false;
-    QTest::addRow("forced, last wrong") << true << "ax" << false;
-    QTest::addRow("forced, last corrected") << true << "ax\bb" << true;
-    QTest::addRow("forced, all right") << true << "ab" << true;
-}
-
-void TypedTextTest::endTest_withAndWithoutForcedCorrections()
-{
-    QFETCH(bool, forced);
-    QFETCH(QString, keys);
-    TargetText target;
-    target.LoadText(QStringLiteral("ab"));
-    TypedText typed(target);
-    typed.SetRules({forced, false});
-    TypeKeys(typed, keys);
-    QTEST(typed.IsComplete(), "complete");
-}
-
-void TypedTextTest::twoUnitKey_onLastCharacter_endsExercise()
-{
-    for (const bool forced : {false, true}) {
-        TargetText target;
-        target.LoadText(QStringLiteral("ab"));
-        TypedText typed(target);
-        typed.SetRules({forced, false});
-        typed.AcceptKey('A', u"a");
-        typed.AcceptKey('B', u"bc");
-        QCOMPARE(typed.Position(), 3);
-        QVERIFY2(typed.IsComplete(), forced ? "forced" : "unforced");
-        QVERIFY(typed.IsLastCorrect());
-        QCOMPARE(typed.NextExpected(), QChar());
+        QTest::addRow("right key") << u"abc"_s << u"a"_s << false << false << u"a"_s << 0 << 0 << 0 << true;
+        QTest::addRow("wrong key") << u"abc"_s << u"b"_s << false << false << u"b"_s << 1 << 0 << 0 << false;
+        QTest::addRow("forced refuses after wrong")
+            << u"abc"_s << u"ba"_s << true << false << u"b"_s << 1 << 0 << 0 << false;
+        QTest::addRow("forced, backspace then right")
+            << u"abc"_s << u"b\ba"_s << true << false << u"a"_s << 1 << 1 << 0 << true;
+        QTest::addRow("unforced types on after wrong")
+            << u"abc"_s << u"bb"_s << false << false << u"bb"_s << 1 << 0 << 0 << true;
+        QTest::addRow("dead key types nothing")
+            << u"abc"_s << u"~a~"_s << true << false << u"a"_s << 0 << 0 << 0 << true;
+        QTest::addRow("delete key types nothing")
+            << u"abc"_s << u"\x7f"_s + u"a"_s << true << false << u"a"_s << 0 << 0 << 0 << true;
+        QTest::addRow("tab is typable")
+            << u"\tab"_s << u"\tab"_s << false << false << u"\tab"_s << 0 << 0 << 0 << true;
+        QTest::addRow("line end by space")
+            << u"ab\r\ncd"_s << u"ab c"_s << false << false << u"ab\r\nc"_s << 0 << 0 << 4 << true;
+        QTest::addRow("line end by Enter")
+            << u"ab\r\ncd"_s << u"ab\rc"_s << false << false << u"ab\r\nc"_s << 0 << 0 << 4 << true;
+        QTest::addRow("line end by wrong key")
+            << u"ab\r\ncd"_s << u"abxc"_s << false << false << u"abx\nc"_s << 1 << 0 << 4 << true;
+        QTest::addRow("forced, mistyped line end: refused on, Backspace removes both")
+            << u"a\r\nb"_s << u"axb\b b"_s << true << false << u"a\r\nb"_s << 1 << 1 << 3 << true;
+        QTest::addRow("backspace over line break")
+            << u"ab\r\ncd"_s << u"ab \b"_s << false << false << u"ab"_s << 0 << 1 << 0 << true;
+        QTest::addRow("backspace over second line break")
+            << u"a\r\nb\r\nc"_s << u"a b \b"_s << false << false << u"a\r\nb"_s << 0 << 1 << 3 << true;
+        QTest::addRow("double space swallowed")
+            << u"Hi. Yo"_s << u"Hi.  Y"_s << false << true << u"Hi. Y"_s << 0 << 0 << 0 << true;
+        QTest::addRow("double space not accepted")
+            << u"Hi. Yo"_s << u"Hi.  Y"_s << false << false << u"Hi.  Y"_s << 2 << 0 << 0 << false;
+        QTest::addRow("second extra space compared")
+            << u"A. B"_s << u"A.   "_s << false << true << u"A.  "_s << 1 << 0 << 0 << false;
+        QTest::addRow("backspace forgives the next extra space again")
+            << u"A. B"_s << u"A.   \b "_s << false << true << u"A. "_s << 1 << 1 << 0 << true;
+        QTest::addRow("correction counted once")
+            << u"abc"_s << u"a\ba\ba"_s << false << false << u"a"_s << 0 << 1 << 0 << true;
+        QTest::addRow("backspace over right key corrects")
+            << u"abc"_s << u"ab\b"_s << false << false << u"a"_s << 0 << 1 << 0 << true;
+        QTest::addRow("backspace at start does nothing")
+            << u"abc"_s << u"\b\b"_s << false << false << QString() << 0 << 0 << 0 << true;
+        QTest::addRow("wrong key stays red after typing on")
+            << u"abcd"_s << u"xbc"_s << false << false << u"xbc"_s << 1 << 0 << 0 << true;
+        QTest::addRow("backspace after a typed line feed removes only it")
+            << u"abc"_s << u"a\n\b"_s << false << false << u"a"_s << 1 << 1 << 0 << true;
     }
-}
 
-void TypedTextTest::layoutText_unitsThatCount_data()
-{
-    QTest::addColumn<QString>("target");
-    QTest::addColumn<QString>("layoutText");
-    QTest::addColumn<QString>("buffer");
-    QTest::addColumn<bool>("correct");
-    const QString smile = QString::fromUcs4(U"\U0001F600");
-    QTest::addRow("surrogate pair") << smile + u"y"_s << smile << smile << true;
-    QTest::addRow("both units compared") << "abc"
-                                         << "ax"
-                                         << "ax" << false;
-    QTest::addRow("only two units") << "abcdef"
-                                    << "abcdef"
-                                    << "ab" << true;
-    QTest::addRow("nothing from a NUL on") << "abc" << QStringView(u"\0a", 2).toString() << "" << true;
-    QTest::addRow("cut at a NUL") << "abc" << QStringView(u"a\0", 2).toString() << "a" << true;
-}
+    void acceptKey_followsTypingRules()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, keys);
+        QFETCH(bool, forced);
+        QFETCH(bool, doubleSpace);
 
-void TypedTextTest::layoutText_unitsThatCount()
-{
-    QFETCH(QString, target);
-    QFETCH(QString, layoutText);
-    TargetText targetText;
-    targetText.LoadText(target);
-    TypedText typed(targetText);
-    QTEST(typed.AcceptKey(VkNone, layoutText), "correct");
-    QTEST(typed.Buffer(), "buffer");
-}
+        TargetText targetText;
+        targetText.LoadText(target);
+        TypedText typed(targetText);
+        typed.SetRules({forced, doubleSpace});
+        const int errors = test::TypeKeys(typed, keys);
 
-void TypedTextTest::forcedCorrections_lastWrong_onlyBackspaceHelps()
-{
-    TargetText target;
-    target.LoadText(QStringLiteral("ab"));
-    TypedText typed(target);
-    typed.SetRules({true, false});
-    typed.AcceptKey(VkNone, u"ax"); // last character wrong: not complete with forced corrections
-    QVERIFY(!typed.IsComplete());
-    QVERIFY(typed.AcceptKey('Q', u"q"));
-    QCOMPARE(typed.Buffer(), u"ax"_s);
-    TypeKeys(typed, QStringLiteral("\bb"));
-    QVERIFY(typed.IsComplete());
+        QTEST(typed.Buffer(), "buffer");
+        QTEST(errors, "errors");
+        QTEST(static_cast<int>(targetText.CorrectionCount()), "corrections");
+        QTEST(static_cast<int>(typed.LineStart()), "lineStart");
+        QTEST(typed.IsCorrect(), "correct");
+        QCOMPARE(targetText.Cursor(), typed.Position());
+    }
 
-    TargetText empty;
-    TypedText none(empty);
-    QVERIFY(none.AcceptKey('A', u"a"));
-    QVERIFY(none.Buffer().isEmpty());
-    QVERIFY(none.IsComplete());
-}
+    void loadText_makesEveryLineBreakCrLf_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("loaded");
+        QTest::addRow("CR LF kept") << u"a\r\nb"_s << u"a\r\nb"_s;
+        QTest::addRow("lone LF") << u"a\nb\n"_s << u"a\r\nb\r\n"_s;
+        QTest::addRow("lone CR") << u"a\rb"_s << u"a\r\nb"_s;
+        QTest::addRow("CR at the end") << u"ab\r"_s << u"ab\r\n"_s;
+        QTest::addRow("empty") << QString() << QString();
+    }
 
-void TypedTextTest::backspaceOverMistypedLineEnd_removesBoth()
-{
-    TargetText target;
-    target.LoadText(QStringLiteral("a\r\nb"));
-    TypedText typed(target);
-    typed.SetRules({true, false});
-    QCOMPARE(TypeKeys(typed, QStringLiteral("ax")), 1);
-    QCOMPARE(typed.Buffer(), u"ax\n"_s);
-    QVERIFY(typed.AcceptKey('B', u"b")); // refused: the line end is wrong
-    QCOMPARE(typed.Position(), 3);
-    TypeKeys(typed, QStringLiteral("\b b"));
-    QCOMPARE(typed.Buffer(), u"a\r\nb"_s);
-    QVERIFY(target.IsMarked(1));
-    QVERIFY(typed.IsComplete());
-}
+    void loadText_makesEveryLineBreakCrLf()
+    {
+        QFETCH(QString, text);
+        TargetText target;
+        target.LoadText(text);
+        QTEST(target.Text(), "loaded");
+        for (qsizetype i = 0; i < target.Length(); ++i)
+            QVERIFY(!target.IsMarked(i));
+    }
 
-void TypedTextTest::findProblemWord_data()
-{
-    QTest::addColumn<QString>("target");
-    QTest::addColumn<int>("cursor");
-    QTest::addColumn<QString>("word");
-    QTest::addRow("inside a word") << "the quick brown" << 6 << "quick";
-    QTest::addRow("last letter of a word") << "the quick brown" << 9 << "quick";
-    QTest::addRow("nothing typed") << "quick" << 0 << "";
-    QTest::addRow("short word") << "the quick" << 2 << "";
-    QTest::addRow("separator: the word after") << "go-there now" << 3 << "there";
-    QTest::addRow("space then space: none") << "go, there" << 3 << "";
-    QTest::addRow("fourteen letters") << "abcdefghijklmn." << 3 << "abcdefghijklmn";
-    QTest::addRow("fifteen letters") << "abcdefghijklmno." << 3 << "";
-    QTest::addRow("cursor past the end") << "word" << 9 << "word";
-    QTest::addRow("line break ends a word") << "word\r\nnext" << 2 << "word";
-}
+    void endTest_withAndWithoutForcedCorrections_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("forced");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<bool>("complete");
+        QTest::addRow("unforced, last wrong") << u"ab"_s << false << u"ax"_s << true;
+        QTest::addRow("unforced, one short") << u"ab"_s << false << u"a"_s << false;
+        QTest::addRow("forced, last wrong") << u"ab"_s << true << u"ax"_s << false;
+        QTest::addRow("forced, last wrong, other keys refused") << u"ab"_s << true << u"axqb"_s << false;
+        QTest::addRow("forced, last corrected") << u"ab"_s << true << u"ax\bb"_s << true;
+        QTest::addRow("forced, all right") << u"ab"_s << true << u"ab"_s << true;
+        QTest::addRow("empty text: the first key ends it") << QString() << false << u"a"_s << true;
+    }
 
-void TypedTextTest::findProblemWord()
-{
-    QFETCH(QString, target);
-    QFETCH(int, cursor);
-    QTEST(FindProblemWord(target, cursor), "word");
-}
+    void endTest_withAndWithoutForcedCorrections()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, forced);
+        QFETCH(QString, keys);
+        test::Exercise exercise(text, keys, forced);
+        QTEST(exercise.typed.IsComplete(), "complete");
+    }
+
+    void twoUnitKey_onLastCharacter_endsExercise()
+    {
+        for (const bool forced : {false, true}) {
+            test::Exercise exercise(u"ab"_s, {}, forced);
+            exercise.typed.AcceptKey('A', u"a");
+            exercise.typed.AcceptKey('B', u"bc");
+            QCOMPARE(exercise.typed.Position(), 3);
+            QVERIFY2(exercise.typed.IsComplete(), forced ? "forced" : "unforced");
+            QVERIFY(exercise.typed.IsLastCorrect());
+            QCOMPARE(exercise.typed.NextExpected(), QChar());
+        }
+    }
+
+    void layoutText_unitsThatCount_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("layoutText");
+        QTest::addColumn<QString>("buffer");
+        QTest::addColumn<bool>("correct");
+        const QString smile = QString::fromUcs4(U"\U0001F600");
+        QTest::addRow("surrogate pair") << smile + u"y"_s << smile << smile << true;
+        QTest::addRow("both units compared") << u"abc"_s << u"ax"_s << u"ax"_s << false;
+        QTest::addRow("only two units") << u"abcdef"_s << u"abcdef"_s << u"ab"_s << true;
+        QTest::addRow("nothing from a NUL on")
+            << u"abc"_s << QStringView(u"\0a", 2).toString() << QString() << true;
+        QTest::addRow("cut at a NUL") << u"abc"_s << QStringView(u"a\0", 2).toString() << u"a"_s << true;
+    }
+
+    void layoutText_unitsThatCount()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, layoutText);
+        test::Exercise exercise(target);
+        QTEST(exercise.typed.AcceptKey(VkNone, layoutText), "correct");
+        QTEST(exercise.typed.Buffer(), "buffer");
+    }
+
+    void findProblemWord_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<int>("cursor");
+        QTest::addColumn<QString>("word");
+        QTest::addRow("inside a word") << u"the quick brown"_s << 6 << u"quick"_s;
+        QTest::addRow("last letter of a word") << u"the quick brown"_s << 9 << u"quick"_s;
+        QTest::addRow("nothing typed") << u"quick"_s << 0 << QString();
+        QTest::addRow("short word") << u"the quick"_s << 2 << QString();
+        QTest::addRow("separator: the word after") << u"go-there now"_s << 3 << u"there"_s;
+        QTest::addRow("space then space: none") << u"go, there"_s << 3 << QString();
+        QTest::addRow("fourteen letters") << u"abcdefghijklmn."_s << 3 << u"abcdefghijklmn"_s;
+        QTest::addRow("fifteen letters") << u"abcdefghijklmno."_s << 3 << QString();
+        QTest::addRow("cursor past the end") << u"word"_s << 9 << u"word"_s;
+        QTest::addRow("line break ends a word") << u"word\r\nnext"_s << 2 << u"word"_s;
+    }
+
+    void findProblemWord()
+    {
+        QFETCH(QString, target);
+        QFETCH(int, cursor);
+        QTEST(FindProblemWord(target, cursor), "word");
+    }
+};
 
 QTEST_GUILESS_MAIN(TypedTextTest)
 #include "tst_typedtext.moc"

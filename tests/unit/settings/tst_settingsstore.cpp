@@ -1,7 +1,7 @@
+#include "platform/RegistryStore.h"
 #include "settings/SettingsStore.h"
 #include "settings/UserProfile.h"
 #include "settings/ValueFormat.h"
-#include "platform/RegistryStore.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -95,13 +95,6 @@ private slots:
         QCOMPARE(ValueFormat::ParseReal(stored), expected);
     }
 
-    void realFormats_matchTheStoredForm()
-    {
-        QCOMPARE(ValueFormat::FormatReal(45.2, "%8.2f"), QStringLiteral("   45.20"));
-        QCOMPARE(ValueFormat::FormatReal(99.0, "%4.2f"), QStringLiteral("99.00"));
-        QCOMPARE(ValueFormat::FormatReal(0.1, "%.15f"), QStringLiteral("0.100000000000000"));
-    }
-
     void emptyProfile_behavesAsFresh()
     {
         UserProfile profile(*m_settings);
@@ -112,15 +105,6 @@ private slots:
         QCOMPARE(profile.SpeedTestSeconds(), 60);
         QCOMPARE(profile.Get(Profile::BestWPM), 0.0);
         QVERIFY(profile.ReportFolder().endsWith(QStringLiteral("/Reports")));
-    }
-
-    void fontSizeZero_readsAsTwenty()
-    {
-        UserProfile profile(*m_settings);
-        profile.Set(Profile::FontSize, 0);
-        QCOMPARE(profile.FontSize(), 20);
-        profile.Set(Profile::FontSize, 28);
-        QCOMPARE(profile.FontSize(), 28);
     }
 
     void resultsValues_liveInResultsKey()
@@ -140,12 +124,8 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::addRow("skill test") << 1 << "Users\\Alice\\Results\\Tests";
         QTest::addRow("lesson") << 2 << "Users\\Alice\\Results\\Lessons";
-        QTest::addRow("keypad lesson") << 3 << "Users\\Alice\\Results\\Lessons";
         QTest::addRow("practice has none") << 4 << "Users\\Alice\\Results\\";
-        QTest::addRow("custom speed test") << 8 << "Users\\Alice\\Results\\Tests";
         QTest::addRow("flurrix") << 10 << "Users\\Alice\\Results\\Flurrix";
-        QTest::addRow("thirty seconds") << 11 << "Users\\Alice\\Results\\ThirtySeconds";
-        QTest::addRow("rhythm") << 12 << "Users\\Alice\\Results\\TypingHero";
     }
 
     void resultsSubkey_byKind()
@@ -227,13 +207,38 @@ private slots:
         QVERIFY(m_settings->UserExists(QStringLiteral("DAN")));
     }
 
-    void noCurrentUser_readsDefaults()
+    // Without a usable current user no profile key is addressed: not "Users" itself, not a
+    // user "Results" made of the results path, not a key inside another user's profile.
+    void unusableCurrentUser_readsDefaultsAndWritesNothing_data()
     {
-        m_settings->DeleteValue(QStringLiteral("Settings"), QStringLiteral("CurrentUser"));
-        QCOMPARE(m_settings->CurrentUserKey(), QStringLiteral("Users\\"));
+        QTest::addColumn<QString>("current");
+        QTest::addRow("missing") << QString();
+        QTest::addRow("empty") << QStringLiteral("");
+        QTest::addRow("nested in a user") << QStringLiteral("Ann\\Results");
+    }
+
+    void unusableCurrentUser_readsDefaultsAndWritesNothing()
+    {
+        QFETCH(QString, current);
+        QVERIFY(m_settings->CreateUser(QStringLiteral("Ann"), 4));
         UserProfile profile(*m_settings);
+        profile.Set(Profile::GoalWPM, 30);
+        if (current.isNull())
+            m_settings->DeleteValue(QStringLiteral("Settings"), QStringLiteral("CurrentUser"));
+        else
+            m_settings->SelectUser(current);
+
         QCOMPARE(profile.FontSize(), 20);
         QCOMPARE(profile.Get(Profile::Type), 0);
+        QVERIFY(!profile.Set(Profile::LastExercise, QStringLiteral("Lesson 1")));
+        QVERIFY(!profile.Set(Profile::GoalWPM, 50));
+        QVERIFY(!m_settings->WriteKindInt(2, QStringLiteral("Count"), 1));
+        QVERIFY(profile.Get(Profile::LastExercise).isEmpty());
+        QCOMPARE(m_settings->UserNames(), QStringList{QStringLiteral("Ann")});
+        QVERIFY(!m_settings->DeleteUser(current));
+        m_settings->SelectUser(QStringLiteral("Ann"));
+        QCOMPARE(profile.Get(Profile::GoalWPM), 30);
+        QVERIFY(profile.Get(Profile::LastExercise).isEmpty());
     }
 };
 

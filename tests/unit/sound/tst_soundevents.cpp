@@ -1,10 +1,10 @@
-#include "settings/SettingsStore.h"
-#include "settings/UserProfile.h"
 #include "audio/SoundEvents.h"
 #include "MemoryAudioOut.h"
 #include "Mpg123Reference.h"
 #include "platform/RegistryStore.h"
 #include "services/SoundPlayer.h"
+#include "settings/SettingsStore.h"
+#include "settings/UserProfile.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -29,19 +29,194 @@ class TestSoundEvents final : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-    void installStep_writesTheDefaultTableInOrder();
-    void installStep_leavesAnExistingTableAlone();
-    void playEventSound_followsLookupAndOptionRules_data();
-    void playEventSound_followsLookupAndOptionRules();
-    void playEventSound_usesTheChosenDevice();
-    void playEventSound_stopsWhatThePlayerPlayed();
-    void playEventSound_withoutAudioOutput_failsQuietly();
+    void init()
+    {
+        static int run = 0;
+        QVERIFY(m_registry.Open(m_dir.filePath(u"registry%1.sqlite"_s.arg(++run))) ==
+                RegistryStore::OpenResult::Opened);
+        m_settings = std::make_unique<SettingsStore>(m_registry);
+        QVERIFY(m_settings->CreateUser(u"Alice"_s, 5));
+        QVERIFY(m_settings->SelectUser(u"Alice"_s));
+        QVERIFY(GlobalSettings(*m_settings).Set(Profile::InstallerPath, ShippedData));
+        m_output = std::make_shared<MemoryAudioOut::State>();
+        m_events = std::make_unique<SoundEvents>(
+            *m_settings, [state = m_output] { return std::make_unique<MemoryAudioOut>(state); });
+    }
+
+    void cleanup()
+    {
+        m_events.reset();
+        m_settings.reset();
+        m_registry.Close();
+    }
+
+    void installStep_writesTheDefaultTableInOrder()
+    {
+        QVERIFY(!m_registry.KeyExists(SoundEvents::AssignmentsKey));
+        QVERIFY(SoundEvents::InstallDefaultAssignments(*m_settings));
+
+        // Which sound each award plays is proven by the playing table below.
+        const QStringList names{u"Error"_s,      u"Bronze Award"_s,   u"Silver Award"_s,
+                                u"Gold Award"_s, u"Platinum Award"_s, u"Diamond Award"_s};
+        QCOMPARE(m_settings->SubkeyNames(SoundEvents::AssignmentsKey), names);
+        for (const QString& name : names) {
+            QCOMPARE(m_registry.ValueNames(EventKey(name)).size(), 4);
+            QCOMPARE(m_settings->ReadText(EventKey(name), u"EventName"_s), name);
+            const QString sound = m_settings->ReadText(EventKey(name), u"AssignedSound"_s);
+            QCOMPARE(m_settings->ReadText(EventKey(name), u"DefaultSound"_s), sound);
+            QVERIFY2(QFile::exists(SoundEvents::SoundFilePath(*m_settings, sound)), qPrintable(sound));
+        }
+    }
+
+    void installStep_leavesAnExistingTableAlone()
+    {
+        QVERIFY(SoundEvents::InstallDefaultAssignments(*m_settings));
+        QVERIFY(m_settings->WriteText(EventKey(u"Gold Award"_s), u"AssignedSound"_s, u"hypebeat"_s));
+        QVERIFY(m_settings->DeleteKey(EventKey(u"Error"_s)));
+
+        QVERIFY(SoundEvents::InstallDefaultAssignments(*m_settings));
+        QCOMPARE(m_settings->SubkeyNames(SoundEvents::AssignmentsKey).size(), 5);
+        QCOMPARE(SoundEvents::AssignedSound(*m_settings, 3), u"hypebeat"_s);
+        QCOMPARE(SoundEvents::AssignedSound(*m_settings, SoundEvents::ErrorAward), QString());
+
+        // Deleting the whole table lets the installation step write the defaults again.
+        QVERIFY(m_settings->DeleteKey(SoundEvents::AssignmentsKey));
+        QVERIFY(SoundEvents::InstallDefaultAssignments(*m_settings));
+        QCOMPARE(SoundEvents::AssignedSound(*m_settings, 3), u"trumpet-n-sax1"_s);
+        QCOMPARE(SoundEvents::AssignedSound(*m_settings, SoundEvents::ErrorAward), u"softbeep"_s);
+    }
+
+    void playEventSound_followsLookupAndOptionRules_data()
+    {
+        QTest::addColumn<bool>("awardSounds");
+        QTest::addColumn<bool>("errorSounds");
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<int>("award");
+        QTest::addColumn<bool>("result");
+        QTest::addColumn<QString>("heard"); // the file heard, or empty for silence
+
+        QTest::addRow("both options off: silent") << false << false << QString() << 1 << true << QString();
+        QTest::addRow("bronze") << true << false << QString() << 1 << true << u"sounds/applause3.mp3"_s;
+        QTest::addRow("diamond") << true << false << QString() << 5 << true << u"sounds/rockguitar.mp3"_s;
+        // The callers filter by option, not the player.
+        QTest::addRow("error with only award sounds on")
+            << true << false << QString() << -2 << true << u"sounds/softbeep.mp3"_s;
+        QTest::addRow("award with only error sounds on")
+            << false << true << QString() << 2 << true << u"sounds/trumpets1.mp3"_s;
+        QTest::addRow("no event for the award") << true << true << QString() << 0 << true << QString();
+        QTest::addRow("table deleted") << true << true << u"delete table"_s << -2 << true << QString();
+        QTest::addRow("assigned sound reassigned")
+            << true << true << u"bronze=hypebeat"_s << 1 << true << u"sounds/hypebeat.mp3"_s;
+        QTest::addRow("assigned file missing")
+            << true << true << u"bronze=fanfare-gone"_s << 1 << false << QString();
+        QTest::addRow("assigned sound empty") << true << true << u"bronze="_s << 1 << true << QString();
+        QTest::addRow("name leaving the sounds folder")
+            << true << true << u"bronze=../thirtyseconds/siren"_s << 1 << false << QString();
+        QTest::addRow("first matching event wins")
+            << true << true << u"extra bronze"_s << 1 << true << u"sounds/applause3.mp3"_s;
+        QTest::addRow("award stored unreadable")
+            << true << true << u"bronze award=abc"_s << 1 << true << QString();
+        QTest::addRow("installation folder without sounds")
+            << true << true << u"installer elsewhere"_s << 1 << false << QString();
+    }
+
+    void playEventSound_followsLookupAndOptionRules()
+    {
+        QFETCH(bool, awardSounds);
+        QFETCH(bool, errorSounds);
+        QFETCH(QString, change);
+        QFETCH(int, award);
+        QFETCH(bool, result);
+        QFETCH(QString, heard);
+
+        QVERIFY(SoundEvents::InstallDefaultAssignments(*m_settings));
+        UserProfile profile(*m_settings);
+        QVERIFY(profile.Set(Profile::PlayAwardSounds, awardSounds));
+        QVERIFY(profile.Set(Profile::PlayErrorSounds, errorSounds));
+        const QString bronze = EventKey(u"Bronze Award"_s);
+        if (change == u"delete table") {
+            QVERIFY(m_settings->DeleteKey(SoundEvents::AssignmentsKey));
+        } else if (change.startsWith(u"bronze award=")) {
+            QVERIFY(m_settings->WriteText(bronze, u"Award"_s, change.section(u'=', 1)));
+        } else if (change.startsWith(u"bronze=")) {
+            QVERIFY(m_settings->WriteText(bronze, u"AssignedSound"_s, change.section(u'=', 1)));
+        } else if (change == u"extra bronze") {
+            QVERIFY(m_settings->WriteText(EventKey(u"Extra"_s), u"AssignedSound"_s, u"hypebeat"_s));
+            QVERIFY(m_settings->WriteInt(EventKey(u"Extra"_s), u"Award"_s, 1));
+        } else if (change == u"installer elsewhere") {
+            QVERIFY(GlobalSettings(*m_settings).Set(Profile::InstallerPath, m_dir.path()));
+        }
+
+        QCOMPARE(m_events->PlayEventSound(award), result);
+        if (heard.isEmpty()) {
+            QVERIFY(PlayedSound().isEmpty());
+        } else {
+            const test::ReferenceDecode reference = test::DecodeWithMpg123(ShippedData + u'/' + heard);
+            QVERIFY(reference.ok);
+            QVERIFY(PlayedSound() == reference.pcm);
+        }
+        // Both options off never even creates the player.
+        QCOMPARE(m_events->EventPlayer() == nullptr, !awardSounds && !errorSounds);
+    }
+
+    void playEventSound_usesTheChosenDevice()
+    {
+        QVERIFY(SoundEvents::InstallDefaultAssignments(*m_settings));
+        QVERIFY(UserProfile(*m_settings).Set(Profile::PlayErrorSounds, true));
+        QVERIFY(m_events->PlayEventSound(-2));
+        QVERIFY(m_settings->WriteText(SoundEvents::PlayerKey, SoundEvents::SoundOutDeviceValue,
+                                      u"[ALSA] hw:3,0"_s));
+        SoundPlayer* player = m_events->EventPlayer();
+        QVERIFY(m_events->PlayEventSound(-2));
+        QCOMPARE(m_events->EventPlayer(), player); // one event player for the process
+        PlayedSound();
+        std::lock_guard lock(m_output->lock);
+        QCOMPARE(m_output->opens.size(), 2);
+        QCOMPARE(m_output->opens[0].deviceName, QString());
+        QCOMPARE(m_output->opens[1].deviceName, u"[ALSA] hw:3,0"_s);
+    }
+
+    void playEventSound_stopsWhatThePlayerPlayed()
+    {
+        QVERIFY(SoundEvents::InstallDefaultAssignments(*m_settings));
+        QVERIFY(UserProfile(*m_settings).Set(Profile::PlayAwardSounds, true));
+        m_output->holding = true;
+        QVERIFY(m_events->PlayEventSound(1));
+        QVERIFY(m_events->EventPlayer()->IsPlaying());
+        {
+            std::lock_guard lock(m_output->lock);
+            m_output->holding = false;
+        }
+        QVERIFY(m_events->PlayEventSound(-2));
+        const test::ReferenceDecode beep = test::DecodeWithMpg123(ShippedData + u"/sounds/softbeep.mp3"_s);
+        QVERIFY(PlayedSound() == beep.pcm);
+        std::lock_guard lock(m_output->lock);
+        QCOMPARE(m_output->opens.size(), 2);
+        QCOMPARE(m_output->closes, 2);
+    }
+
+    void playEventSound_withoutAudioOutput_failsQuietly()
+    {
+        QVERIFY(SoundEvents::InstallDefaultAssignments(*m_settings));
+        QVERIFY(UserProfile(*m_settings).Set(Profile::PlayErrorSounds, true));
+        m_output->refuseEverything = true;
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(!m_events->PlayEventSound(-2));
+        QVERIFY(!m_events->EventPlayer()->IsPlaying());
+    }
 
 private:
     // Waits until the event player has played its sound out and returns what reached the output.
-    QByteArray PlayedSound() const;
+    QByteArray PlayedSound() const
+    {
+        SoundPlayer* player = m_events->EventPlayer();
+        if (!player)
+            return {};
+        if (!QTest::qWaitFor([player] { return !player->IsPlaying(); }, 10000))
+            return QByteArray("still playing");
+        std::lock_guard lock(m_output->lock);
+        return m_output->written;
+    }
 
     QTemporaryDir m_dir;
     RegistryStore m_registry;
@@ -49,198 +224,6 @@ private:
     std::shared_ptr<MemoryAudioOut::State> m_output;
     std::unique_ptr<SoundEvents> m_events;
 };
-
-void TestSoundEvents::init()
-{
-    static int run = 0;
-    QVERIFY(m_registry.Open(m_dir.filePath(u"registry%1.sqlite"_s.arg(++run))) ==
-            RegistryStore::OpenResult::Opened);
-    m_settings = std::make_unique<SettingsStore>(m_registry);
-    QVERIFY(m_settings->CreateUser(u"Alice"_s, 5));
-    QVERIFY(m_settings->SelectUser(u"Alice"_s));
-    QVERIFY(GlobalSettings(*m_settings).Set(Profile::InstallerPath, ShippedData));
-    m_output = std::make_shared<MemoryAudioOut::State>();
-    m_events = std::make_unique<SoundEvents>(
-        *m_settings, [state = m_output] { return std::make_unique<MemoryAudioOut>(state); });
-}
-
-void TestSoundEvents::cleanup()
-{
-    m_events.reset();
-    m_settings.reset();
-    m_registry.Close();
-}
-
-QByteArray TestSoundEvents::PlayedSound() const
-{
-    SoundPlayer* player = m_events->EventPlayer();
-    if (!player)
-        return {};
-    if (!QTest::qWaitFor([player] { return !player->IsPlaying(); }, 10000))
-        return QByteArray("still playing");
-    std::lock_guard lock(m_output->lock);
-    return m_output->written;
-}
-
-void TestSoundEvents::installStep_writesTheDefaultTableInOrder()
-{
-    QVERIFY(!m_registry.KeyExists(SoundEvents::AssignmentsKey));
-    QVERIFY(SoundEvents::InstallDefaultAssignments(*m_settings));
-
-    const QStringList names{u"Error"_s,      u"Bronze Award"_s,   u"Silver Award"_s,
-                            u"Gold Award"_s, u"Platinum Award"_s, u"Diamond Award"_s};
-    const QStringList sounds{u"softbeep"_s,       u"applause3"_s, u"trumpets1"_s,
-                             u"trumpet-n-sax1"_s, u"hypebeat"_s,  u"rockguitar"_s};
-    const QStringList awards{u"-2"_s, u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s};
-    QCOMPARE(m_settings->SubkeyNames(SoundEvents::AssignmentsKey), names);
-    for (int i = 0; i < names.size(); ++i) {
-        const QString key = EventKey(names[i]);
-        QCOMPARE(m_registry.ValueNames(key).size(), 4);
-        QCOMPARE(m_settings->ReadText(key, u"EventName"_s), names[i]);
-        QCOMPARE(m_settings->ReadText(key, u"DefaultSound"_s), sounds[i]);
-        QCOMPARE(m_settings->ReadText(key, u"AssignedSound"_s), sounds[i]);
-        QCOMPARE(m_settings->ReadText(key, u"Award"_s), awards[i]);
-        // Every default sound is installed.
-        QVERIFY2(QFile::exists(SoundEvents::SoundFilePath(*m_settings, sounds[i])), qPrintable(sounds[i]));
-    }
-}
-
-void TestSoundEvents::installStep_leavesAnExistingTableAlone()
-{
-    QVERIFY(SoundEvents::InstallDefaultAssignments(*m_settings));
-    QVERIFY(m_settings->WriteText(EventKey(u"Gold Award"_s), u"AssignedSound"_s, u"hypebeat"_s));
-    QVERIFY(m_settings->DeleteKey(EventKey(u"Error"_s)));
-
-    QVERIFY(SoundEvents::InstallDefaultAssignments(*m_settings));
-    QCOMPARE(m_settings->SubkeyNames(SoundEvents::AssignmentsKey).size(), 5);
-    QCOMPARE(SoundEvents::AssignedSound(*m_settings, 3), u"hypebeat"_s);
-    QCOMPARE(SoundEvents::AssignedSound(*m_settings, SoundEvents::ErrorAward), QString());
-
-    // Deleting the whole table lets the installation step write the defaults again.
-    QVERIFY(m_settings->DeleteKey(SoundEvents::AssignmentsKey));
-    QVERIFY(SoundEvents::InstallDefaultAssignments(*m_settings));
-    QCOMPARE(SoundEvents::AssignedSound(*m_settings, 3), u"trumpet-n-sax1"_s);
-    QCOMPARE(SoundEvents::AssignedSound(*m_settings, SoundEvents::ErrorAward), u"softbeep"_s);
-}
-
-void TestSoundEvents::playEventSound_followsLookupAndOptionRules_data()
-{
-    QTest::addColumn<bool>("awardSounds");
-    QTest::addColumn<bool>("errorSounds");
-    QTest::addColumn<QString>("change");
-    QTest::addColumn<int>("award");
-    QTest::addColumn<bool>("result");
-    QTest::addColumn<QString>("heard"); // the file heard, or empty for silence
-
-    QTest::addRow("both options off: silent") << false << false << QString() << 1 << true << QString();
-    QTest::addRow("bronze") << true << false << QString() << 1 << true << u"sounds/applause3.mp3"_s;
-    QTest::addRow("diamond") << true << false << QString() << 5 << true << u"sounds/rockguitar.mp3"_s;
-    // The callers filter by option, not the player.
-    QTest::addRow("error with only award sounds on")
-        << true << false << QString() << -2 << true << u"sounds/softbeep.mp3"_s;
-    QTest::addRow("award with only error sounds on")
-        << false << true << QString() << 2 << true << u"sounds/trumpets1.mp3"_s;
-    QTest::addRow("no event for the award") << true << true << QString() << 0 << true << QString();
-    QTest::addRow("table deleted") << true << true << u"delete table"_s << -2 << true << QString();
-    QTest::addRow("assigned sound reassigned")
-        << true << true << u"bronze=hypebeat"_s << 1 << true << u"sounds/hypebeat.mp3"_s;
-    QTest::addRow("assigned file missing")
-        << true << true << u"bronze=fanfare-gone"_s << 1 << false << QString();
-    QTest::addRow("assigned sound empty") << true << true << u"bronze="_s << 1 << true << QString();
-    QTest::addRow("name leaving the sounds folder")
-        << true << true << u"bronze=../thirtyseconds/siren"_s << 1 << false << QString();
-    QTest::addRow("first matching event wins")
-        << true << true << u"extra bronze"_s << 1 << true << u"sounds/applause3.mp3"_s;
-    QTest::addRow("award stored unreadable")
-        << true << true << u"bronze award=abc"_s << 1 << true << QString();
-    QTest::addRow("installation folder without sounds")
-        << true << true << u"installer elsewhere"_s << 1 << false << QString();
-}
-
-void TestSoundEvents::playEventSound_followsLookupAndOptionRules()
-{
-    QFETCH(bool, awardSounds);
-    QFETCH(bool, errorSounds);
-    QFETCH(QString, change);
-    QFETCH(int, award);
-    QFETCH(bool, result);
-    QFETCH(QString, heard);
-
-    QVERIFY(SoundEvents::InstallDefaultAssignments(*m_settings));
-    UserProfile profile(*m_settings);
-    QVERIFY(profile.Set(Profile::PlayAwardSounds, awardSounds));
-    QVERIFY(profile.Set(Profile::PlayErrorSounds, errorSounds));
-    const QString bronze = EventKey(u"Bronze Award"_s);
-    if (change == u"delete table") {
-        QVERIFY(m_settings->DeleteKey(SoundEvents::AssignmentsKey));
-    } else if (change.startsWith(u"bronze award=")) {
-        QVERIFY(m_settings->WriteText(bronze, u"Award"_s, change.section(u'=', 1)));
-    } else if (change.startsWith(u"bronze=")) {
-        QVERIFY(m_settings->WriteText(bronze, u"AssignedSound"_s, change.section(u'=', 1)));
-    } else if (change == u"extra bronze") {
-        QVERIFY(m_settings->WriteText(EventKey(u"Extra"_s), u"AssignedSound"_s, u"hypebeat"_s));
-        QVERIFY(m_settings->WriteInt(EventKey(u"Extra"_s), u"Award"_s, 1));
-    } else if (change == u"installer elsewhere") {
-        QVERIFY(GlobalSettings(*m_settings).Set(Profile::InstallerPath, m_dir.path()));
-    }
-
-    QCOMPARE(m_events->PlayEventSound(award), result);
-    if (heard.isEmpty()) {
-        QVERIFY(PlayedSound().isEmpty());
-    } else {
-        const test::ReferenceDecode reference = test::DecodeWithMpg123(ShippedData + u'/' + heard);
-        QVERIFY(reference.ok);
-        QVERIFY(PlayedSound() == reference.pcm);
-    }
-    // Both options off never even creates the player.
-    QCOMPARE(m_events->EventPlayer() == nullptr, !awardSounds && !errorSounds);
-}
-
-void TestSoundEvents::playEventSound_usesTheChosenDevice()
-{
-    QVERIFY(SoundEvents::InstallDefaultAssignments(*m_settings));
-    QVERIFY(UserProfile(*m_settings).Set(Profile::PlayErrorSounds, true));
-    QVERIFY(m_events->PlayEventSound(-2));
-    QVERIFY(
-        m_settings->WriteText(SoundEvents::PlayerKey, SoundEvents::SoundOutDeviceValue, u"[ALSA] hw:3,0"_s));
-    SoundPlayer* player = m_events->EventPlayer();
-    QVERIFY(m_events->PlayEventSound(-2));
-    QCOMPARE(m_events->EventPlayer(), player); // one event player for the process
-    PlayedSound();
-    std::lock_guard lock(m_output->lock);
-    QCOMPARE(m_output->opens.size(), 2);
-    QCOMPARE(m_output->opens[0].deviceName, QString());
-    QCOMPARE(m_output->opens[1].deviceName, u"[ALSA] hw:3,0"_s);
-}
-
-void TestSoundEvents::playEventSound_stopsWhatThePlayerPlayed()
-{
-    QVERIFY(SoundEvents::InstallDefaultAssignments(*m_settings));
-    QVERIFY(UserProfile(*m_settings).Set(Profile::PlayAwardSounds, true));
-    m_output->holding = true;
-    QVERIFY(m_events->PlayEventSound(1));
-    QVERIFY(m_events->EventPlayer()->IsPlaying());
-    {
-        std::lock_guard lock(m_output->lock);
-        m_output->holding = false;
-    }
-    QVERIFY(m_events->PlayEventSound(-2));
-    const test::ReferenceDecode beep = test::DecodeWithMpg123(ShippedData + u"/sounds/softbeep.mp3"_s);
-    QVERIFY(PlayedSound() == beep.pcm);
-    std::lock_guard lock(m_output->lock);
-    QCOMPARE(m_output->opens.size(), 2);
-    QCOMPARE(m_output->closes, 2);
-}
-
-void TestSoundEvents::playEventSound_withoutAudioOutput_failsQuietly()
-{
-    QVERIFY(SoundEvents::InstallDefaultAssignments(*m_settings));
-    QVERIFY(UserProfile(*m_settings).Set(Profile::PlayErrorSounds, true));
-    m_output->refuseEverything = true;
-    for (int i = 0; i < 3; ++i)
-        QVERIFY(!m_events->PlayEventSound(-2));
-    QVERIFY(!m_events->EventPlayer()->IsPlaying());
-}
 
 QTEST_GUILESS_MAIN(TestSoundEvents)
 #include "tst_soundevents.moc"

@@ -1,0 +1,3 @@
+#include "games/GamesLog.h"
+
+Q_LOGGING_CATEGORY(lcGames, "clavora.games")

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "session/widgets/GuidePictures.h"
+
+#include <QImage>
+#include <QRectF>
+#include <QSize>
+
+class QPainter;
+
+namespace clavora {
+
+class TypingHeroField;
+
+// Draws the rhythm game: the lane strip, the hit line, the falling letters, the energy bar, the
+// keyboard picture with the next key lit by the keyboard guide's own highlight pictures, the
+// score and the last grade.
+class TypingHeroPainter final
+{
+public:
+    static constexpr int KeyboardPicture = 393;
+    static constexpr int LanePicture = 396;
+
+    // Where the keyboard picture goes in a window: centred on the bottom edge, as wide as the
+    // lanes but never taller than a third of the window.
+    static QRectF KeyboardRect(QSize window);
+
+    void PaintBackdrop(QPainter& painter, QSize size);
+    void PaintField(QPainter& painter, const TypingHeroField& field);
+
+private:
+    void PaintKeyboard(QPainter& painter, const TypingHeroField& field);
+
+    QImage m_backdrop;
+    QImage m_keyboard;
+    GuidePictures m_highlights;
+};
+
+} // namespace clavora
