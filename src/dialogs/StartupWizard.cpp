@@ -1,7 +1,7 @@
 #include "dialogs/StartupWizard.h"
 
-#include "dialogs/UserTypes.h"
 #include "settings/UserProfile.h"
+#include "dialogs/UserTypes.h"
 
 #include <QCheckBox>
 #include <QLabel>
