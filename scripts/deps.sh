@@ -11,7 +11,7 @@ build_packages=(
 )
 test_packages=(
     xvfb xdotool xauth x11-xkb-utils libxml2-utils xkb-data
-    libbenchmark-dev libtinyxml2-dev libpugixml-dev python3
+    libbenchmark-dev libtinyxml2-dev libpugixml-dev python3 poppler-utils
     dpkg-dev desktop-file-utils appstream lintian
 )
 package_packages=(dpkg-dev)

@@ -160,10 +160,10 @@ void ExerciseFinisher::StoreLesson(const ResultFigures& figures, qint64 now)
     const bool lastLesson = m_course.CurrentEntry() == CourseTable::LastLessonEntry;
     if (lastLesson)
         profile.Set(Profile::HasReachedCourseEnd, true);
-    if (profile.Get(Profile::AwardCertOffered) || !profile.Get(Profile::HasReachedCourseEnd))
+    if (m_main.Progress().Certificates().OfferIfDue())
         return;
-    // With every section complete the certificate is offered instead; that offer joins here.
-    if (m_course.FirstIncompleteSection() != -1 && lastLesson) {
+    // Not due although not yet offered: some section is still incomplete.
+    if (lastLesson && !profile.Get(Profile::AwardCertOffered)) {
         if (MainView* view = m_main.Window())
             view->ShowInformation(CourseEndTitle, CourseEndMessage);
     }

@@ -11,7 +11,8 @@
 
 namespace clavora {
 
-ProgressController::ProgressController(MainController& main) : SubsystemController(main) {}
+ProgressController::ProgressController(MainController& main) : SubsystemController(main), m_certificates(main)
+{}
 
 bool ProgressController::HandleCommand(int commandId)
 {
@@ -26,6 +27,10 @@ bool ProgressController::HandleCommand(int commandId)
     case Command::MenuGoalWpm:
         if (!busy)
             ShowGoalDialog(false, 0);
+        return true;
+    case Command::CompletionCertificate:
+        if (!busy)
+            m_certificates.OfferCertificate();
         return true;
     case Command::HighScores:
         if (!busy)

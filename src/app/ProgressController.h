@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/CertificateFlow.h"
 #include "app/SubsystemController.h"
 #include "progress/Award.h"
 
@@ -35,8 +36,11 @@ public:
     void OnAddUserChosen();
     void OnUserTypeChosen(const QString& shownUser, int userType);
 
+    CertificateFlow& Certificates() { return m_certificates; }
+
 private:
     ProgressView* m_view = nullptr;
+    CertificateFlow m_certificates;
 };
 
 } // namespace clavora

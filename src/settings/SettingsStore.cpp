@@ -202,7 +202,7 @@ bool SettingsStore::IsAcceptableUserName(const QString& name)
 {
     if (name.isEmpty() || name.size() > MaxUserNameLength)
         return false;
-    if (name[0].isSpace() || !name[0].isPrint())
+    if (!ValueFormat::StartsVisibly(name))
         return false;
     for (const QChar c : name) {
         if (c == u'\\' || c.category() == QChar::Other_Control)

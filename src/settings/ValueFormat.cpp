@@ -88,4 +88,15 @@ QString FormatReal(double value, const char* format)
     return QString::asprintf(format, value);
 }
 
+bool StartsVisibly(const QString& text)
+{
+    if (text.isEmpty())
+        return false;
+    char32_t first = text[0].unicode();
+    if (text[0].isHighSurrogate() && text.size() > 1 && text[1].isLowSurrogate())
+        first = QChar::surrogateToUcs4(text[0], text[1]);
+    return QChar::isPrint(first) && !QChar::isSpace(first) &&
+           QChar::category(first) != QChar::Mark_NonSpacing;
+}
+
 } // namespace clavora::ValueFormat

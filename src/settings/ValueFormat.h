@@ -23,6 +23,10 @@ double ParseReal(const QString& text);
 // printf-style fixed formats such as "%.15f", "%8.2f" or "%4.2f".
 QString FormatReal(double value, const char* format);
 
+// Whether the text begins with a visible character (a letter, digit, punctuation mark or symbol,
+// also beyond the basic plane), not a space or a control character.
+bool StartsVisibly(const QString& text);
+
 } // namespace ValueFormat
 
 } // namespace clavora

@@ -3,16 +3,18 @@
 #include "app/AccessKeys.h"
 #include "app/CommandStateRules.h"
 #include "app/CommandTables.h"
-#include "app/ImportController.h"
-#include "app/MainController.h"
-#include "app/StartHint.h"
-#include "app/OptionsController.h"
 #include "app/DictationController.h"
 #include "app/GamesController.h"
+#include "app/ImportController.h"
+#include "app/MainController.h"
+#include "app/OptionsController.h"
+#include "app/ProgressController.h"
+#include "app/StartHint.h"
 #include "app/widgets/GamesViewWidget.h"
 #include "app/ProgressController.h"
 #include "app/widgets/TypingView.h"
 #include "audio/widgets/DictationView.h"
+#include "dialogs/CertificateDialog.h"
 #include "dialogs/ExerciseFinishedDialog.h"
 #include "dialogs/ImportDialog.h"
 #include "dialogs/LessonSelectionDialog.h"
@@ -123,6 +125,8 @@ void MainWindow::Create()
     m_optionsDialogs =
         std::make_unique<OptionsDialogs>(this, [this](const QString& topic) { OpenHelp(topic); });
     m_controller.OptionsAndUsers().AttachView(m_optionsDialogs.get());
+    m_certificateView = std::make_unique<CertificateDialogView>(this);
+    m_controller.Progress().Certificates().Attach(*m_certificateView);
     m_controller.Initialize(*this);
     RestorePlacement();
 }

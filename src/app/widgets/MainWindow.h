@@ -14,6 +14,7 @@ class QStackedWidget;
 
 namespace clavora {
 
+class CertificateView;
 class ImportView;
 class MainController;
 class ClockPanel;
@@ -123,6 +124,7 @@ private:
     std::unique_ptr<OptionsDialogs> m_optionsDialogs;
     bool m_unattended = false;
     int m_unattendedProblems = 0;
+    std::unique_ptr<CertificateView> m_certificateView;
 };
 
 } // namespace clavora

@@ -17,6 +17,13 @@
 
 namespace clavora::test {
 
+// A stored lesson that earns Bronze.
+inline void StoreBronze(ResultsStore results, int key)
+{
+    results.SaveExerciseResult({60000, 160, 0, 0, quint32(key), 32.0, 32.0, 9600.0, 100.0},
+                               ExerciseKind::Lesson, 1700000000);
+}
+
 // A main window's logic with a signed-in user, the built-in catalogue loaded and a window that
 // answers from a script; exercises are typed key by key on a clock the test moves.
 class CourseFixture final

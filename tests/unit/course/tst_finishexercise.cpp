@@ -11,6 +11,7 @@
 using namespace clavora;
 using namespace Qt::StringLiterals;
 using test::CourseFixture;
+using test::StoreBronze;
 
 namespace {
 
@@ -37,13 +38,6 @@ QString Row(const ExerciseFinishedContent& content, const QString& label)
             return row.value;
     }
     return u"<absent>"_s;
-}
-
-// A stored lesson that earns Bronze.
-void StoreBronze(ResultsStore results, int key)
-{
-    results.SaveExerciseResult({60000, 160, 0, 0, quint32(key), 32.0, 32.0, 9600.0, 100.0},
-                               ExerciseKind::Lesson, 1700000000);
 }
 
 } // namespace
