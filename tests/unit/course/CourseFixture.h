@@ -17,13 +17,6 @@
 
 namespace clavora::test {
 
-// A stored lesson that earns Bronze.
-inline void StoreBronze(ResultsStore results, int key)
-{
-    results.SaveExerciseResult({60000, 160, 0, 0, quint32(key), 32.0, 32.0, 9600.0, 100.0},
-                               ExerciseKind::Lesson, 1700000000);
-}
-
 // A main window's logic with a signed-in user, the built-in catalogue loaded and a window that
 // answers from a script; exercises are typed key by key on a clock the test moves.
 class CourseFixture final
@@ -56,6 +49,21 @@ public:
     UserProfile& Profile() { return controller->Profile(); }
     CourseFlow& Course() { return controller->Course(); }
     ResultsStore Results() { return ResultsStore(*m_settings); }
+
+    // A stored lesson that earns Bronze.
+    void StoreBronze(int key)
+    {
+        Results().SaveExerciseResult({60000, 160, 0, 0, quint32(key), 32.0, 32.0, 9600.0, 100.0},
+                                     ExerciseKind::Lesson, 1700000000);
+    }
+    // A Bronze lesson in every section before the keypad but `missingSection` (-1: none).
+    void StoreSections(int missingSection)
+    {
+        for (int section = 0; section < 6; ++section) {
+            if (section != missingSection)
+                StoreBronze(1001 + 4 * section);
+        }
+    }
 
     // Moves the course to an entry, as a selection or an earlier run would have.
     void SetEntry(int entry)

@@ -12,7 +12,6 @@
 using namespace clavora;
 using namespace Qt::StringLiterals;
 using test::CourseFixture;
-using test::StoreBronze;
 
 namespace {
 
@@ -42,16 +41,6 @@ public:
     CertificateRecord previewed;
     QList<CertificateRecord> printed;
 };
-
-// Every section but one (none: all six before the keypad) holds a Bronze lesson; the keypad
-// section is completed by typing its last lesson.
-void StoreSections(CourseFixture& f, int missingSection)
-{
-    for (int section = 0; section < 6; ++section) {
-        if (section != missingSection)
-            StoreBronze(f.Results(), 1001 + 4 * section);
-    }
-}
 
 void FinishLastLesson(CourseFixture& f)
 {
@@ -99,7 +88,7 @@ private slots:
         f.controller->Progress().Certificates().Attach(certificates);
         f.clock.SetEpochSeconds(QDateTime(QDate(2024, 3, 22), QTime(12, 0)).toSecsSinceEpoch());
         f.Profile().Set(Profile::IsUsingA4Paper, true);
-        StoreSections(f, -1);
+        f.StoreSections(-1);
         QVERIFY(!MenuEnabled(f));
 
         FinishLastLesson(f);
@@ -119,8 +108,12 @@ private slots:
         QCOMPARE(f.view.messages_, expected);
         QVERIFY(f.Profile().Get(Profile::AwardCertOffered));
         QVERIFY(MenuEnabled(f));
-        // The course dialog still follows.
+        // The course dialog still follows, with nothing left to start or skip to.
         QCOMPARE(f.view.finishedDialogs_.size(), size_t(1));
+        QCOMPARE(f.Course().CurrentEntry(), 29);
+        QCOMPARE(f.LastDialog().buttons.size(), 1);
+        QCOMPARE(f.LastDialog().buttons.front().commandId, int(Command::CourseRepeat));
+        QVERIFY(!f.controller->LastCommandStates().menuItems.value(Command::MenuLessonsStart));
 
         FinishLastLesson(f);
         QCOMPARE(certificates.askedNames.size(), 1);
@@ -147,21 +140,22 @@ private slots:
     {
         QFETCH(int, missingSection);
         QFETCH(bool, reachedEnd);
-        QFETCH(int, eligibility);
         CourseFixture f;
         FakeCertificateView certificates;
         f.controller->Progress().Certificates().Attach(certificates);
-        StoreSections(f, missingSection);
-        StoreBronze(f.Results(), 1025);
+        f.StoreSections(missingSection);
+        f.StoreBronze(1025); // the keypad section
         if (reachedEnd) {
             FinishLastLesson(f);
+            QVERIFY(f.Profile().Get(Profile::HasReachedCourseEnd));
+            QCOMPARE(f.Course().CurrentEntry(), 1 + 4 * missingSection); // back to the gap
             QCOMPARE(f.view.messages_, QStringList{ExerciseFinisher::CourseEndTitle + u": "_s +
                                                    ExerciseFinisher::CourseEndMessage});
         } else {
             f.SetEntry(27);
             f.RunCurrentEntry(SlowMs);
         }
-        QCOMPARE(CertificateOffer::CertificateEligibility(f.Results()), eligibility);
+        QTEST(CertificateOffer::CertificateEligibility(f.Results()), "eligibility");
         QVERIFY(certificates.askedNames.isEmpty());
         QVERIFY(!f.Profile().Get(Profile::AwardCertOffered));
         QVERIFY(!MenuEnabled(f));

@@ -78,9 +78,6 @@ private slots:
     void chosenLesson_becomesTheCurrentEntry()
     {
         QFETCH(QString, key);
-        QFETCH(int, entry);
-        QFETCH(int, kind);
-        QFETCH(bool, keypad);
         CourseFixture f;
         f.SetEntry(9);
         f.view.lessonAnswer_ = [key](const LessonSelectionList&) {
@@ -88,10 +85,10 @@ private slots:
         };
         f.controller->OnCommand(Command::MenuSelectLesson);
         QCOMPARE(f.view.lessonLists_.front().currentRow, 8);
-        QCOMPARE(f.Course().CurrentEntry(), entry);
-        QCOMPARE(f.controller->Kind(), kind);
+        QTEST(f.Course().CurrentEntry(), "entry");
+        QTEST(f.controller->Kind(), "kind");
         QCOMPARE(f.controller->State(), int(SessionState::Typing));
-        QCOMPARE(f.view.keypad_, keypad);
+        QTEST(f.view.keypad_, "keypad");
         QCOMPARE(f.Profile().Get(Profile::LastExercise), u"Chosen title"_s);
     }
 
@@ -160,7 +157,6 @@ private slots:
     void chosenPractice_isStoredAndLoaded()
     {
         QFETCH(QString, key);
-        QFETCH(bool, keypad);
         CourseFixture f;
         f.view.practiceAnswer_ = [key](PracticeSelection& selection) -> std::optional<ExerciseChoice> {
             return SelectPractice(selection, key) ? selection.Choice() : std::nullopt;
@@ -171,7 +167,7 @@ private slots:
         QCOMPARE(f.Course().ExerciseKey(), key);
         QCOMPARE(f.controller->Kind(), int(ExerciseKind::Practice));
         QCOMPARE(f.controller->State(), int(SessionState::Typing));
-        QCOMPARE(f.view.keypad_, keypad);
+        QTEST(f.view.keypad_, "keypad");
         QCOMPARE(f.Profile().Get(Profile::LastExercise), f.Profile().Get(Profile::PracticeTitleKey));
     }
 
@@ -207,12 +203,11 @@ private slots:
     void speedTestMinutes()
     {
         QFETCH(QString, text);
-        QFETCH(int, seconds);
         CourseFixture f;
         const SpeedTestOptions options(f.controller->Catalogue(), 0);
         QCOMPARE(options.DurationText(), u"1"_s);
         const auto choice = options.Accept(text, 3);
-        QCOMPARE(choice ? choice->durationSeconds : -1, seconds);
+        QTEST(choice ? choice->durationSeconds : -1, "seconds");
         if (choice)
             QVERIFY(choice->importedKey.isEmpty()); // no imported test at row 3
     }

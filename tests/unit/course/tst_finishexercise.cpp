@@ -11,7 +11,6 @@
 using namespace clavora;
 using namespace Qt::StringLiterals;
 using test::CourseFixture;
-using test::StoreBronze;
 
 namespace {
 
@@ -148,42 +147,6 @@ private slots:
         QCOMPARE(f.Profile().Get(Profile::CurrExerciseEntry), 0);
         QCOMPARE(Commands(f.LastDialog().buttons).last(), Repeat);
         QVERIFY(!Commands(f.LastDialog().buttons).contains(Start));
-    }
-
-    void lastLesson_data()
-    {
-        QTest::addColumn<int>("missingSection");
-        QTest::addColumn<int>("nextEntry");
-        QTest::addColumn<bool>("courseEndMessage");
-        QTest::addRow("bottom row missing") << 2 << 9 << true;
-        QTest::addRow("every section complete") << -1 << 29 << false;
-    }
-
-    void lastLesson()
-    {
-        QFETCH(int, missingSection);
-        QFETCH(int, nextEntry);
-        QFETCH(bool, courseEndMessage);
-        CourseFixture f;
-        for (int section = 0; section < 6; ++section) {
-            if (section != missingSection)
-                StoreBronze(f.Results(), 1001 + 4 * section);
-        }
-        f.SetEntry(28);
-        f.RunCurrentEntry(SlowMs);
-
-        QVERIFY(f.Profile().Get(Profile::HasReachedCourseEnd));
-        QCOMPARE(f.Course().CurrentEntry(), nextEntry);
-        const QStringList expected =
-            courseEndMessage
-                ? QStringList{ExerciseFinisher::CourseEndTitle + u": "_s + ExerciseFinisher::CourseEndMessage}
-                : QStringList{};
-        QCOMPARE(f.view.messages_, expected);
-        // Past the last lesson nothing is left to start or skip to.
-        if (nextEntry == 29)
-            QCOMPARE(Commands(f.LastDialog().buttons), QList<int>{Repeat});
-        QCOMPARE(f.controller->LastCommandStates().menuItems.value(Command::MenuLessonsStart),
-                 nextEntry != 29);
     }
 
     void fourthLesson_offersTheGameBreak()

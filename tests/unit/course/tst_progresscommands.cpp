@@ -137,14 +137,13 @@ private slots:
     void menuGoal_storesOnlyAValidAnswer()
     {
         QFETCH(int, answer);
-        QFETCH(int, stored);
         ProgressFixture p;
         p.f.Profile().Set(Profile::GoalWPM, 45);
         p.view.goalAnswer = answer < 0 ? std::nullopt : std::optional<int>(answer);
         p.f.controller->OnCommand(Command::MenuGoalWpm);
         QCOMPARE(p.view.goalDialogs.size(), 1);
         QCOMPARE(p.view.goalDialogs.front().goal, 45);
-        QCOMPARE(p.f.Profile().Get(Profile::GoalWPM), stored);
+        QTEST(p.f.Profile().Get(Profile::GoalWPM), "stored");
     }
 
     void userPanel_changesUserAndType()
