@@ -7,9 +7,8 @@
 #include "games/TextMeasurer.h"
 #include "platform/RandomGenerator.h"
 #include "testsupport/TestClock.h"
+#include "testsupport/TestFiles.h"
 
-#include <QDir>
-#include <QFile>
 #include <QList>
 #include <QTemporaryDir>
 
@@ -75,16 +74,10 @@ public:
     {
         environment.folder = folder.path();
         for (int length = 1; length <= listsByLength.size(); ++length)
-            WriteList(length, listsByLength[length - 1].toUtf8());
+            WriteFile(folder.filePath(FlurrixWordLists::FileName(length)),
+                      listsByLength[length - 1].toUtf8());
         screen.Init(host);
         screen.Layout(host, 0, 0, Width, Height);
-    }
-
-    void WriteList(int length, const QByteArray& bytes) const
-    {
-        QFile file(QDir(folder.path()).filePath(FlurrixWordLists::FileName(length)));
-        if (file.open(QIODevice::WriteOnly))
-            file.write(bytes);
     }
 
     FlurrixField& Field() { return screen.Field(); }

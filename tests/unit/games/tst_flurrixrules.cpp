@@ -26,8 +26,7 @@ private slots:
     void points_byLength()
     {
         QFETCH(int, length);
-        QFETCH(int, points);
-        QCOMPARE(PointsForLength(length), points);
+        QTEST(PointsForLength(length), "points");
     }
 
     void lengthRange_byLevel_data()
@@ -62,8 +61,7 @@ private slots:
     void wrongKeyPenalty_byLevel()
     {
         QFETCH(int, level);
-        QFETCH(int, penalty);
-        QCOMPARE(WrongKeyPenalty(level), penalty);
+        QTEST(WrongKeyPenalty(level), "penalty");
     }
 
     void letterSet_byHighestLesson_data()
@@ -80,8 +78,7 @@ private slots:
     void letterSet_byHighestLesson()
     {
         QFETCH(int, highestLesson);
-        QFETCH(QString, letters);
-        QCOMPARE(LetterSet(LetterSetForHighestLesson(highestLesson)), letters);
+        QTEST(LetterSet(LetterSetForHighestLesson(highestLesson)), "letters");
     }
 
     // One completed word moves the wave by a step that depends on the level reached.

@@ -1,5 +1,10 @@
-// Reading the word lists: CSV fields, trimming, and files that are not word lists at all.
+// The falling-words game's files and records: word lists (CSV fields, trimming, files that are
+// not word lists at all), and the high score and game records, which go in together or not at all.
+#include "games/FlurrixScores.h"
 #include "games/FlurrixWordLists.h"
+#include "session/SessionTypes.h"
+#include "TestFiles.h"
+#include "unit/results/ResultsFixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,15 +12,14 @@
 #include <QTest>
 
 using namespace clavora;
+using namespace clavora::test;
 using namespace Qt::StringLiterals;
 
 namespace {
 
 void Write(const QTemporaryDir& folder, int length, const QByteArray& bytes)
 {
-    QFile file(QDir(folder.path()).filePath(FlurrixWordLists::FileName(length)));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    QVERIFY(WriteFile(folder.filePath(FlurrixWordLists::FileName(length)), bytes));
 }
 
 } // namespace
@@ -41,8 +45,7 @@ private slots:
     void splitLine()
     {
         QFETCH(QString, line);
-        QFETCH(QStringList, words);
-        QCOMPARE(FlurrixWordLists::SplitLine(line), words);
+        QTEST(FlurrixWordLists::SplitLine(line), "words");
     }
 
     void load_readsEachLengthsFile_andSurvivesBadFiles()
@@ -88,6 +91,43 @@ private slots:
         QVERIFY(lists.Load(QStringLiteral(CLAVORA_SOURCE_DIR "/data/flurrix")));
         for (int length = 1; length <= FlurrixWordLists::ListCount; ++length)
             QVERIFY2(lists.ListOfLength(length).size() > 1, qPrintable(FlurrixWordLists::FileName(length)));
+    }
+
+    void store_keepsTheBestScore_andAddsARecordPerGame()
+    {
+        ResultsFixture fixture;
+        FlurrixScores scores(fixture.settings);
+        QCOMPARE(scores.HighScore(), 0);
+        QCOMPARE(scores.Store(1250, 1700000000), 1);
+        QCOMPARE(scores.Store(0, 1700000100), 2);
+        QCOMPARE(scores.HighScore(), 1250);
+        const int kind = session::Kind::Flurrix;
+        QCOMPARE(fixture.Value(kind, 1, u"Score"_s), u"1250"_s);
+        QCOMPARE(fixture.Value(kind, 2, u"Score"_s), u"0"_s);
+        QCOMPARE(fixture.Value(kind, 2, u"Timestamp"_s), u"1700000100"_s);
+        QVERIFY(!fixture.Value(kind, 2, u"Date"_s).isEmpty());
+    }
+
+    void store_withoutAUser_writesNothing()
+    {
+        ResultsFixture fixture;
+        QVERIFY(fixture.settings.WriteText(SettingsStore::SettingsKey, u"CurrentUser"_s, QString()));
+        FlurrixScores scores(fixture.settings);
+        QCOMPARE(scores.Store(500, 1700000000), 0);
+        QCOMPARE(scores.HighScore(), 0);
+        QVERIFY(
+            fixture.settings.ReadText(fixture.Folder(session::Kind::Flurrix), FlurrixScores::HighScoreValue)
+                .isEmpty());
+    }
+
+    void highestLesson_isTheLargestKeyStored()
+    {
+        ResultsFixture fixture;
+        FlurrixScores scores(fixture.settings);
+        QCOMPARE(scores.HighestLessonKey(), 0);
+        for (const char* key : {"1003", "1009", "1005"})
+            QVERIFY(fixture.results.SaveSkipped(QString::fromLatin1(key), session::Kind::Lesson) > 0);
+        QCOMPARE(scores.HighestLessonKey(), 1009);
     }
 };
 

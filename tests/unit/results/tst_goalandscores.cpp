@@ -1,3 +1,5 @@
+// Goal rules, high scores, the chart's series and axes, and the certificate's date texts.
+#include "progress/CertificateRecord.h"
 #include "progress/ChartAxes.h"
 #include "progress/ChartSeries.h"
 #include "progress/GoalRules.h"
@@ -37,8 +39,7 @@ private slots:
         QFETCH(double, netWpm);
         QFETCH(int, goal);
         QFETCH(bool, skillTest);
-        QFETCH(bool, beaten);
-        QCOMPARE(GoalRules::IsGoalBeaten(accuracy, netWpm, goal, skillTest), beaten);
+        QTEST(GoalRules::IsGoalBeaten(accuracy, netWpm, goal, skillTest), "beaten");
     }
 
     void goalDialog_suggestsTenPercentMore_data()
@@ -64,10 +65,9 @@ private slots:
         QFETCH(bool, skillTest);
         QFETCH(int, score);
         QFETCH(int, stored);
-        QFETCH(int, field);
         QFETCH(QString, firstLine);
         const GoalDialogSetup setup = GoalRules::Setup(reached, skillTest, score, stored);
-        QCOMPARE(setup.goal, field);
+        QTEST(setup.goal, "field");
         QCOMPARE(setup.firstLine, firstLine);
         if (reached)
             QCOMPARE(setup.secondLine,
@@ -121,20 +121,16 @@ private slots:
     void chartSeries_readEveryFolderByKind()
     {
         test::ResultsFixture f;
-        ResultFigures figures;
-        figures.durationMs = 60000;
-        figures.characters = 200;
-        figures.grossWpm = figures.netWpm = 40.0;
-        figures.accuracyPercent = 100.0;
+        const ResultFigures figures{60000, 200, 0, 0, 0, 40.0, 40.0, 0.0, 100.0};
         QVERIFY(f.results.SaveExerciseResult(figures, session::Kind::KeypadLesson, 1000) > 0);
         QVERIFY(f.results.SaveExerciseResult(figures, session::Kind::SpeedTestAlt, 2000) > 0);
         QVERIFY(f.results.SaveGameScore(700, session::Kind::ThirtySeconds, 3000) > 0);
         QVERIFY(f.results.SaveGameScore(0, session::Kind::TypingHero, 3000) > 0); // nothing to plot
         const QList<ChartSeries> series = LoadChartSeries(f.results);
         QCOMPARE(series.size(), 5);
-        const QList<qsizetype> counts = {series[0].history.points.size(), series[1].history.points.size(),
-                                         series[2].history.points.size(), series[3].history.points.size(),
-                                         series[4].history.points.size()};
+        QList<qsizetype> counts;
+        for (const ChartSeries& each : series)
+            counts.append(each.history.points.size());
         QCOMPARE(counts, (QList<qsizetype>{1, 1, 0, 1, 0}));
         QCOMPARE(series[3].name, u"Duzedi Zezarur uz Ider"_s);
         QVERIFY(series[3].isGame && !series[0].isGame);
@@ -181,6 +177,43 @@ private slots:
                                       u"4 Jan"_s}));
         QVERIFY(ChartAxes::TimeTicks(to, from, 8).isEmpty());
         QVERIFY(ChartAxes::TimeTicks(0, std::numeric_limits<qint32>::max(), 6).size() <= 6);
+    }
+
+    void dateTexts_data()
+    {
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<QString>("day");
+        QTest::addColumn<QString>("month");
+        QTest::addColumn<QString>("year");
+        const struct
+        {
+            int day;
+            const char16_t* text;
+        } days[] = {{1, u" 1st"},  {2, u" 2nd"},  {3, u" 3rd"},  {4, u" 4th"},  {11, u"11th"}, {12, u"12th"},
+                    {13, u"13th"}, {21, u"21st"}, {22, u"22nd"}, {23, u"23rd"}, {31, u"31st"}};
+        for (const auto& [day, text] : days)
+            QTest::addRow("day %d", day)
+                << QDate(2024, 1, day) << QString::fromUtf16(text) << u"January"_s << u"24"_s;
+        QTest::addRow("December 2020") << QDate(2020, 12, 30) << u"30th"_s << u"December"_s << u"20"_s;
+        QTest::addRow("2000") << QDate(2000, 2, 29) << u"29th"_s << u"February"_s << u"00"_s;
+        QTest::addRow("2009") << QDate(2009, 9, 9) << u" 9th"_s << u"September"_s << u"09"_s;
+        // Two digits beyond the century too.
+        QTest::addRow("2105") << QDate(2105, 5, 5) << u" 5th"_s << u"May"_s << u"05"_s;
+    }
+    void dateTexts()
+    {
+        QFETCH(QDate, date);
+        const CertificateRecord record = CertificateRecord::For(u"Ann"_s, false, date);
+        QTEST(record.DayText(), "day");
+        QTEST(record.MonthText(), "month");
+        QTEST(record.YearText(), "year");
+    }
+
+    void record_invalidDateGivesNoMonthAndNoCrash()
+    {
+        const CertificateRecord record = CertificateRecord::For(u"Ann"_s, false, QDate());
+        QVERIFY(record.MonthText().isEmpty());
+        QCOMPARE(record.DayText().size(), 4);
     }
 };
 

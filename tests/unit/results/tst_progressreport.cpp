@@ -1,6 +1,7 @@
 #include "progress/ProgressReport.h"
 #include "progress/ReportFolder.h"
 #include "session/SessionTypes.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,25 +16,12 @@ namespace {
 // A 59.9 s lesson: 300 characters, 2 errors, 3 corrections.
 ResultFigures Lesson()
 {
-    ResultFigures figures;
-    figures.durationMs = 59900;
-    figures.characters = 300;
-    figures.errors = 2;
-    figures.corrections = 3;
-    figures.grossWpm = 60.1001;
-    figures.netWpm = 58.1001;
-    return figures;
+    return {59900, 300, 2, 3, 0, 60.1001, 58.1001, 0.0, 0.0};
 }
 
 qint64 LocalMoment(int year, int month, int day, int hour, int minute)
 {
     return QDateTime(QDate(year, month, day), QTime(hour, minute, 30)).toSecsSinceEpoch();
-}
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // The cells of one CSV line as a spreadsheet reads them (RFC 4180 quoting).
@@ -74,12 +62,8 @@ private slots:
         QTest::addRow("skill test") << 1 << u"Skill Test,"_s;
         QTest::addRow("lesson") << 2 << u"Lesson,"_s;
         QTest::addRow("keypad lesson") << 3 << u"Lesson,"_s;
-        QTest::addRow("practice") << 4 << u"Practice,"_s;
-        QTest::addRow("speed test") << 5 << u"Speed Test,"_s;
         QTest::addRow("random speed test") << 6 << u"Speed Test,"_s;
-        QTest::addRow("custom practice") << 7 << u"Custom Practice,"_s;
         QTest::addRow("custom speed test") << 8 << u"Custom Speed Test,"_s;
-        QTest::addRow("course finished") << 9 << u"< unknown >,"_s;
         QTest::addRow("dictation") << 13 << u"< unknown >,"_s;
         QTest::addRow("nonsense") << -7 << u"< unknown >,"_s;
     }
@@ -105,7 +89,7 @@ private slots:
         QVERIFY(ProgressReport::AppendReportRow(folder, Lesson(), 4, u"Next day"_s,
                                                 LocalMoment(2020, 6, 2, 0, 1)));
 
-        const QByteArray first = ReadAll(folder + u"/2020-06-01.csv"_s);
+        const QByteArray first = test::ReadFile(folder + u"/2020-06-01.csv"_s);
         QVERIFY(!first.startsWith("\xEF\xBB\xBF"));
         const QList<QByteArray> lines = first.split('\n');
         QCOMPARE(lines.size(), 4); // header, two rows, nothing after the last CR LF
@@ -114,7 +98,7 @@ private slots:
         QVERIFY(lines[1].startsWith("Lesson,\"\xC3\x84 title\",2020-06-01 09:05,"));
         QVERIFY(lines[2].startsWith("Speed Test,\"Speed test\",2020-06-01 23:59,"));
         QVERIFY(lines[3].isEmpty());
-        const QByteArray second = ReadAll(folder + u"/2020-06-02.csv"_s);
+        const QByteArray second = test::ReadFile(folder + u"/2020-06-02.csv"_s);
         QVERIFY(second.startsWith("Type,Title,"));
         QCOMPARE(second.count("\r\n"), 2);
     }
@@ -135,10 +119,9 @@ private slots:
     {
         QTemporaryDir dir;
         // The folder is a file, and today's report name is taken by a folder.
-        QFile blocker(dir.filePath(u"blocked"_s));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-        QVERIFY(!ProgressReport::AppendReportRow(blocker.fileName(), Lesson(), 2, u"t"_s, 1700000000));
+        QVERIFY(test::WriteFile(dir.filePath(u"blocked"_s), "x"));
+        QVERIFY(
+            !ProgressReport::AppendReportRow(dir.filePath(u"blocked"_s), Lesson(), 2, u"t"_s, 1700000000));
         const qint64 now = 1700000000;
         const QString day =
             ProgressReport::FileNameOf(QDateTime::fromSecsSinceEpoch(now).toLocalTime().date());
@@ -171,8 +154,7 @@ private slots:
     void rename_checksTheNewName()
     {
         QFETCH(QString, name);
-        QFETCH(int, check);
-        QCOMPARE(int(ReportFolder::CheckNewName(name)), check);
+        QTEST(int(ReportFolder::CheckNewName(name)), "check");
     }
 
     void folderActions_stayOnRegularReportsOfTheFolder()
@@ -181,11 +163,8 @@ private slots:
         const QString folderPath = dir.filePath(u"Reports"_s);
         QVERIFY(QDir().mkpath(folderPath + u"/dir.csv"_s));
         for (const QString& name :
-             {u"2020-06-01.csv"_s, u"2020-06-02.CSV"_s, u"notes.txt"_s, u"../outside.csv"_s}) {
-            QFile file(folderPath + u'/' + name);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("x");
-        }
+             {u"2020-06-01.csv"_s, u"2020-06-02.CSV"_s, u"notes.txt"_s, u"../outside.csv"_s})
+            QVERIFY(test::WriteFile(folderPath + u'/' + name, "x"));
         QVERIFY(QFile::link(dir.filePath(u"outside.csv"_s), folderPath + u"/link.csv"_s));
         const ReportFolder folder(folderPath);
         QStringList names;
