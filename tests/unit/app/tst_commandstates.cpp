@@ -30,13 +30,12 @@ private slots:
     void dialogItems_offWhileBusy()
     {
         QFETCH(int, state);
-        QFETCH(bool, enabled);
         CommandStateInputs in;
         in.sessionState = state;
         const CommandStates states = ComputeCommandStates(in);
         for (int id : {Command::SelectLesson, Command::MenuOptions, Command::ResetResults, Command::AddUser,
                        Command::MenuSelectPractice, Command::MenuGamesOther})
-            QCOMPARE(states.MenuEnabled(id), enabled);
+            QTEST(states.MenuEnabled(id), "enabled");
     }
 
     void tabButtons_followStateAndTab_data()
@@ -63,14 +62,13 @@ private slots:
         QFETCH(int, tab);
         QFETCH(int, state);
         QFETCH(int, command);
-        QFETCH(bool, enabled);
         CommandStateInputs in;
         in.selectedTab = static_cast<Tab>(tab);
         in.sessionState = state;
         const CommandStates states = ComputeCommandStates(in);
         QCOMPARE(states.buttonsTab, static_cast<Tab>(tab));
         QVERIFY(states.buttons.contains(command));
-        QCOMPARE(states.ButtonEnabled(command), enabled);
+        QTEST(states.ButtonEnabled(command), "enabled");
     }
 
     void pauseResumeStopItems_onlyForSelectedTab_data()
@@ -149,8 +147,7 @@ private slots:
     void acceleratorTexts()
     {
         QFETCH(int, command);
-        QFETCH(QString, text);
-        QCOMPARE(CommandTables::AcceleratorText(command), text);
+        QTEST(CommandTables::AcceleratorText(command), "text");
     }
 
     void menuTable_isBalancedAndEveryItemUnique()
@@ -201,14 +198,13 @@ private slots:
         QFETCH(float, skill);
         QFETCH(QString, lastStored);
         QFETCH(int, incomplete);
-        QFETCH(int, next);
         CourseRules::NextEntryInputs in;
         in.current = current;
         in.repeatFlag = repeat;
         in.skillLevel = skill;
         in.lastSkillLevel = float(ValueFormat::ParseReal(lastStored));
         in.firstIncompleteSection = [incomplete] { return incomplete; };
-        QCOMPARE(CourseRules::NextCourseEntry(in), next);
+        QTEST(CourseRules::NextCourseEntry(in), "next");
     }
 
     void resultNotes_data()
@@ -229,8 +225,7 @@ private slots:
         QFETCH(double, netWpm);
         QFETCH(double, latest);
         QFETCH(double, best);
-        QFETCH(QString, comparison);
-        QCOMPARE(ResultNotes::Comparison(netWpm, LessonFigures{latest, best, AwardLevel::None}), comparison);
+        QTEST(ResultNotes::Comparison(netWpm, LessonFigures{latest, best, AwardLevel::None}), "comparison");
         QCOMPARE(ResultNotes::Comparison(netWpm, std::nullopt), QString());
     }
 

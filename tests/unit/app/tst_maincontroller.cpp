@@ -1,15 +1,35 @@
+#include "app/ImportController.h"
+#include "app/ImportView.h"
 #include "app/MainController.h"
+#include "content/ExerciseCatalogue.h"
 #include "FakeMainView.h"
 #include "platform/RegistryStore.h"
 #include "settings/SettingsStore.h"
 #include "settings/UserProfile.h"
 #include "TestClock.h"
+#include "TestFiles.h"
 
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace clavora;
 using clavora::test::FakeMainView;
+
+namespace {
+
+// Imports the files a test names, as if the user pressed Import once for each.
+class ScriptedImportView final : public ImportView
+{
+public:
+    QList<std::pair<ImportKind, QString>> files;
+    void RunImportDialog(const QString&, const ImportFile& import) override
+    {
+        for (const auto& [kind, path] : std::as_const(files))
+            import(kind, path);
+    }
+};
+
+} // namespace
 
 class MainControllerTest : public QObject
 {
@@ -197,14 +217,12 @@ private slots:
     void tabCommands_selectTabAndView()
     {
         QFETCH(int, command);
-        QFETCH(int, tab);
-        QFETCH(int, view);
         FakeMainView fake;
         auto controller = Start(fake);
         controller->OnCommand(Command::TabResults);
         controller->OnCommand(command);
-        QCOMPARE(int(fake.tab_), tab);
-        QCOMPARE(int(fake.view_), view);
+        QTEST(int(fake.tab_), "tab");
+        QTEST(int(fake.view_), "view");
     }
 
     void exitWhileBusy_stopsFirst()
@@ -229,6 +247,32 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(finished, 1);
         QCOMPARE(int(view.tab_), int(Tab::Lessons));
+    }
+
+    void import_reloadsOnlyTheFirstImportedList_andDeletedPracticesLeaveIt()
+    {
+        m_settings->WriteFlag(SettingsStore::SettingsKey, QStringLiteral("FirstRun"), false);
+        FakeMainView view;
+        auto main = Start(view);
+        ScriptedImportView imports;
+        main->Import().Attach(imports);
+        GlobalSettings settings(*m_settings);
+        for (const QString& name : {QStringLiteral("t.txt"), QStringLiteral("p.txt")})
+            QVERIFY(test::WriteFile(m_dir.filePath(name), "Words to type."));
+        imports.files = {{ImportKind::SpeedTest, m_dir.filePath(QStringLiteral("t.txt"))},
+                         {ImportKind::Practice, m_dir.filePath(QStringLiteral("p.txt"))}};
+        main->OnCommand(Command::ImportCustom);
+        QCOMPARE(main->Catalogue().CustomPractices().Count(), 1);
+        QCOMPARE(main->Catalogue().CustomSpeedTests().Count(), 0);
+        QVERIFY(!settings.Get(Profile::NewCustomPracticeImported));
+        QVERIFY(settings.Get(Profile::NewCustomSpeedTestImported));
+
+        imports.files.clear();
+        main->OnCommand(Command::MenuImportCustomSpeedTest);
+        QCOMPARE(main->Catalogue().CustomSpeedTests().Count(), 1);
+        QVERIFY(!settings.Get(Profile::NewCustomSpeedTestImported));
+        main->Import().DeleteCustomPractice(QStringLiteral("P.TXT"));
+        QCOMPARE(main->Catalogue().CustomPractices().Count(), 0);
     }
 };
 
