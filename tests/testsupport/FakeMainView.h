@@ -107,7 +107,6 @@ public:
     bool closeRequested_ = false;
     int fontSize_ = 0;
     StartHint startHint_;
-    int finishedNotices_ = 0;
     std::function<void()> onFinishedNotice_;
     std::vector<ExerciseFinishedContent> finishedDialogs_;
     std::function<int(const ExerciseFinishedContent&)> finishedDialogAnswer_;

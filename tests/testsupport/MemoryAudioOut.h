@@ -88,7 +88,6 @@ public:
         m_state->queuedFrames = 0;
         m_state->written.clear();
         m_format = format;
-        m_blockFrames = blockFrames;
         m_capacity = qint64(blockFrames) * blockCount;
         m_lastDrain = SteadyClock::now();
         return true;
@@ -185,7 +184,6 @@ private:
 
     std::shared_ptr<State> m_state;
     PcmFormat m_format;
-    int m_blockFrames = 0;
     qint64 m_capacity = 0;
     SteadyClock::time_point m_lastDrain;
 };

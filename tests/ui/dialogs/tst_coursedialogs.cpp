@@ -116,7 +116,6 @@ private slots:
     void navigation_returnsThePressedButtonsCommand()
     {
         QFETCH(int, press);
-        QFETCH(int, command);
         ExerciseFinishedDialog* shown = nullptr;
         QTimer::singleShot(0, this, [&shown, press] {
             shown = qobject_cast<ExerciseFinishedDialog*>(QApplication::activeModalWidget());
@@ -126,7 +125,7 @@ private slots:
                                                 : shown->CommandButtons()[press];
             QTest::mouseClick(button, Qt::LeftButton);
         });
-        QCOMPARE(ExerciseFinishedDialog::Run(Content(ThreeButtons), nullptr), command);
+        QTEST(ExerciseFinishedDialog::Run(Content(ThreeButtons), nullptr), "command");
         QVERIFY(shown);
     }
 
@@ -143,12 +142,11 @@ private slots:
     void navigation_returnTakesTheFirstWayOnThatSkipsNothing()
     {
         QFETCH(QList<CourseButton>, buttons);
-        QFETCH(int, command);
         QTimer::singleShot(0, this, [] {
             if (QWidget* dialog = QApplication::activeModalWidget())
                 QTest::keyClick(dialog, Qt::Key_Return);
         });
-        QCOMPARE(ExerciseFinishedDialog::Run(Content(buttons), nullptr), command);
+        QTEST(ExerciseFinishedDialog::Run(Content(buttons), nullptr), "command");
     }
 
     void summary_drawsLabelsAndValuesInTheirColours()

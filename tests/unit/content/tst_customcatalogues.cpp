@@ -145,7 +145,6 @@ private slots:
     void entries_needAReadableFileInsideTheFolder()
     {
         QFETCH(QByteArray, entries);
-        QFETCH(QStringList, keys);
         Write(u"secret.txt"_s, "outside");
         Write(u"Custom/secret.txt"_s, "outside");
         Write(u"Custom/practice/sub/c.txt"_s, "nested");
@@ -157,7 +156,7 @@ private slots:
         Write(u"Custom/practicecustom.xml"_s, "<custompractices>" + entries + "</custompractices>");
         ExerciseCatalogue catalogue(m_dir->path());
         catalogue.LoadCustomPractices();
-        QCOMPARE(Keys(catalogue.CustomPractices()), keys);
+        QTEST(Keys(catalogue.CustomPractices()), "keys");
         for (const CustomPracticeEntry& entry : catalogue.CustomPractices())
             QVERIFY(!entry.Text().contains(u"outside"_s));
     }

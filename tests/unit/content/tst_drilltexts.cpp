@@ -157,12 +157,11 @@ private slots:
     {
         QFETCH(QString, bodyType);
         QFETCH(quint32, seed);
-        QFETCH(QString, expected);
         auto practice = DrillPractice(bodyType);
         QVERIFY(practice);
         RandomGenerator random(seed);
         QVERIFY(practice->GenerateText(m_words, random));
-        QCOMPARE(practice->Text(), expected);
+        QTEST(practice->Text(), "expected");
     }
 
     void wordDrills_withoutWordList_failWithoutText()

@@ -252,10 +252,9 @@ private slots:
     void encode_escapesEveryByteOutsideTheSafeSet()
     {
         QFETCH(QString, value);
-        QFETCH(QByteArray, encoded);
         ProblemRecord record;
         record.SetValue(u"Word"_s, value);
-        QCOMPARE(record.Encode(), encoded);
+        QTEST(record.Encode(), "encoded");
     }
 
     void decode_roundTripsAnyText_data()

@@ -68,7 +68,6 @@ private slots:
     void firstKey_startsClockAndTiming()
     {
         QFETCH(int, kind);
-        QFETCH(int, limitMs);
         QFETCH(bool, dictationShown);
         m_host->dictationShown = dictationShown;
         Begin(kind, u"Abc"_s);
@@ -81,7 +80,7 @@ private slots:
         QCOMPARE(m_session->Typed().Position(), 0);
         QCOMPARE(m_host->timers.value(Timer::Clock), 995);
         QCOMPARE(m_host->timers.value(Timer::TypedLine), 500);
-        QCOMPARE(m_host->timers.value(Timer::Limit, -1), limitMs);
+        QTEST(m_host->timers.value(Timer::Limit, -1), "limitMs");
         QCOMPARE(m_host->demonstrationStops, 1);
 
         m_clock.Advance(1500);

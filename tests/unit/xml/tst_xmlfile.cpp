@@ -133,7 +133,6 @@ private slots:
     void cancel()
     {
         QFETCH(int, stopAt);
-        QFETCH(int, expectedCalls);
         QFETCH(XmlParseStatus, status);
 
         const QString xml = u"<r>"_s + u"<e>1</e>\r\n"_s.repeated(2000) + u"</r>"_s;
@@ -141,7 +140,7 @@ private slots:
         XmlDocument document;
         QString error;
         QCOMPARE(document.ParseFromText(xml, &error, [&] { return ++calls == stopAt; }), status);
-        QCOMPARE(calls, expectedCalls);
+        QTEST(calls, "expectedCalls");
         QCOMPARE(error, QString());
         int entries = 0;
         if (XmlNode* root = document.RootElement()) {
@@ -195,11 +194,10 @@ private slots:
     void write_exactBytes()
     {
         QFETCH(QString, xml);
-        QFETCH(QByteArray, bytes);
 
         XmlDocument document;
         QCOMPARE(document.ParseFromText(xml), XmlParseStatus::Loaded);
-        QCOMPARE(document.Serialise(), bytes);
+        QTEST(document.Serialise(), "bytes");
     }
 
     void write_indentedDepth()
