@@ -6,6 +6,7 @@
 #include "app/GamesController.h"
 #include "app/ImportController.h"
 #include "app/OptionsController.h"
+#include "app/ProblemListsController.h"
 #include "app/ProgressController.h"
 #include "app/StartHint.h"
 #include "audio/SoundEvents.h"
@@ -15,9 +16,7 @@
 #include "platform/Clock.h"
 #include "platform/KeyCodes.h"
 #include "platform/StartupTrace.h"
-#include "progress/ProblemListCommands.h"
 #include "progress/ProblemStore.h"
-#include "progress/RevisionTextGenerator.h"
 #include "session/TypingSession.h"
 #include "settings/SettingsStore.h"
 
@@ -58,6 +57,9 @@ MainController::MainController(SettingsStore& settings, Clock& clock, const QStr
     auto options = std::make_unique<OptionsController>(*this);
     m_options = options.get();
     m_subsystems.push_back(std::move(options));
+    auto problemLists = std::make_unique<ProblemListsController>(*this);
+    m_problemLists = problemLists.get();
+    m_subsystems.push_back(std::move(problemLists));
     auto importer = std::make_unique<ImportController>(*this);
     m_import = importer.get();
     m_subsystems.push_back(std::move(importer));
@@ -141,20 +143,7 @@ void MainController::RunStartupLoad()
 
 void MainController::RegenerateRevisionTexts()
 {
-    QList<RevisionKind> kinds;
-    QList<PracticeEntry*> practices;
-    for (PracticeEntry& practice : m_catalogue->Practices()) {
-        const int body = static_cast<int>(practice.Type());
-        if (body == static_cast<int>(RevisionKind::ProblemWords) ||
-            body == static_cast<int>(RevisionKind::ProblemChars)) {
-            kinds.append(static_cast<RevisionKind>(body));
-            practices.append(&practice);
-        }
-    }
-    const RevisionTextGenerator generator(*m_problems, m_catalogue->WordList(), m_random);
-    const QList<RevisionText> texts = generator.RegenerateRevisionTexts(kinds);
-    for (qsizetype i = 0; i < texts.size(); ++i)
-        practices[i]->SetText(texts[i].text);
+    m_problemLists->RegenerateRevisionTexts();
 }
 
 void MainController::PostCommand(int commandId)
@@ -471,34 +460,9 @@ void MainController::SelectTabAndShowTyping(Tab tab, bool postStart)
         PostCommand(Command::Start);
 }
 
-void MainController::AskResetResults()
-{
-    if (m_view->AskQuestion(QStringLiteral("Reset Results"),
-                            QStringLiteral("Are you sure you want to reset all results?"),
-                            QStringLiteral("Reset"), QStringLiteral("Cancel"))) {
-        m_settings.ResetUser();
-        m_progress->RefreshResultsView();
-    }
-}
-
 void MainController::ClearProblemsConfirmed(bool words)
 {
-    ClearProblemList(words, true);
-}
-
-void MainController::ClearProblemList(bool words, bool alreadyConfirmed)
-{
-    const ProblemListCommands commands(
-        *m_problems,
-        [this](const ClearProblemsQuestion& question) {
-            return m_view->AskQuestion(question.caption, question.text, question.clearButton,
-                                       question.cancelButton);
-        },
-        [this] { RegenerateRevisionTexts(); });
-    if (words)
-        commands.ClearProblemWordsCommand(alreadyConfirmed);
-    else
-        commands.ClearProblemCharsCommand(alreadyConfirmed);
+    m_problemLists->ClearProblemList(words, true);
 }
 
 void MainController::Exit()
@@ -591,16 +555,6 @@ void MainController::OnCommand(int id)
     case Command::ShowHideTimers:
         if (!busy)
             ToggleShowTimers();
-        break;
-    case Command::ResetResults:
-    case Command::MenuResetResults:
-        if (!busy)
-            AskResetResults();
-        break;
-    case Command::ClearProblemWords:
-    case Command::ClearProblemChars:
-        if (!busy)
-            ClearProblemList(id == Command::ClearProblemWords, false);
         break;
     case Command::Exit:
         Exit();

@@ -20,6 +20,7 @@ class DictationController;
 class GamesController;
 class ImportController;
 class OptionsController;
+class ProblemListsController;
 class ProgressController;
 class SubsystemController;
 class ExerciseCatalogue;
@@ -136,8 +137,6 @@ private:
     void ToggleShowTimers();
     void SelectTabAndShowTyping(Tab tab, bool postStart);
     void ShowView(clavora::View view);
-    void AskResetResults();
-    void ClearProblemList(bool words, bool alreadyConfirmed);
     void Exit();
     QTimer& TimerOf(session::Timer timer);
 
@@ -156,6 +155,7 @@ private:
     GamesController* m_games = nullptr;
     DictationController* m_dictation = nullptr;
     ProgressController* m_progress = nullptr;
+    ProblemListsController* m_problemLists = nullptr;
     OptionsController* m_options = nullptr;
     ImportController* m_import = nullptr;
     MainView* m_view = nullptr;

@@ -36,6 +36,11 @@ bool ProgressController::HandleCommand(int commandId)
         if (!busy)
             ShowHighScores();
         return true;
+    case Command::ResetResults:
+    case Command::MenuResetResults:
+        if (!busy)
+            AskResetResults();
+        return true;
     case Command::TabResults:
         if (MainView* window = Main().Window())
             window->SelectTab(Tab::Results);
@@ -44,6 +49,17 @@ bool ProgressController::HandleCommand(int commandId)
         return true;
     default:
         return false;
+    }
+}
+
+void ProgressController::AskResetResults()
+{
+    MainView* window = Main().Window();
+    if (window && window->AskQuestion(QStringLiteral("Reset Results"),
+                                      QStringLiteral("Are you sure you want to reset all results?"),
+                                      QStringLiteral("Reset"), QStringLiteral("Cancel"))) {
+        Main().Settings().ResetUser();
+        RefreshResultsView();
     }
 }
 

@@ -28,6 +28,8 @@ public:
     void ShowHighScores();
     // Shows the current user's page again when the results view is shown.
     void RefreshResultsView();
+    // "Reset Results": asks, then deletes the current user's results.
+    void AskResetResults();
     // The tooltip of a chart point, read from its stored record.
     QString PointTooltipOf(int exerciseKind, const QString& recordIndex, bool isGame) const;
 
