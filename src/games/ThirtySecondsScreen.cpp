@@ -13,9 +13,7 @@ using namespace GameMenuStyle;
 
 namespace {
 
-const TextFont HelpFont{QStringLiteral("Helvetica"), 24, 400};
-const TextFont CaptionFont{QStringLiteral("Helvetica"), 24, 400};
-const TextFont FigureFont{QStringLiteral("Helvetica"), 40, 700};
+const TextFont SmallFont{QStringLiteral("Helvetica"), 24, 400};
 const TextFont ScoreFont{QStringLiteral("Helvetica"), 80, 700};
 const TextFont ResetFont{QStringLiteral("Helvetica"), 26, 700};
 constexpr SceneColour Lavender{205, 195, 255};
@@ -37,14 +35,14 @@ ThirtySecondsScreen::ThirtySecondsScreen(ThirtySecondsField& field, const Thirty
         m_field.EndGame();
         SetState(GameState::Menu);
     }));
-    m_help = AddMenuItem(std::make_unique<TextLabel>(HelpText, HelpFont, TextAlign::Centre, Lavender));
+    m_help = AddMenuItem(std::make_unique<TextLabel>(HelpText, SmallFont, TextAlign::Centre, Lavender));
     const std::array<QString, 3> captions{QStringLiteral("Level"), QStringLiteral("To Next Level"),
                                           QStringLiteral("Last Score")};
     for (size_t i = 0; i < captions.size(); ++i) {
         m_captions[i] =
-            AddMenuItem(std::make_unique<TextLabel>(captions[i], CaptionFont, TextAlign::Centre, Lavender));
+            AddMenuItem(std::make_unique<TextLabel>(captions[i], SmallFont, TextAlign::Centre, Lavender));
         m_figures[i] =
-            AddMenuItem(std::make_unique<TextLabel>(QString(), FigureFont, TextAlign::Centre, Gold));
+            AddMenuItem(std::make_unique<TextLabel>(QString(), ButtonFont, TextAlign::Centre, Gold));
     }
     m_reset = AddMenuItem(Button(
         QStringLiteral("Reset"), [this] { ResetProgress(); }, Light, ResetFont));
@@ -58,7 +56,7 @@ ThirtySecondsScreen::ThirtySecondsScreen(ThirtySecondsField& field, const Thirty
     panel->SetShownInStates({GameState::GameOver});
     m_gameOverTitle = panel->AddChild(
         std::make_unique<TextLabel>(QStringLiteral("Game Over!"), TitleFont, TextAlign::Centre, Light));
-    m_levelUp = panel->AddChild(std::make_unique<TextLabel>(QString(), FigureFont, TextAlign::Centre, Gold));
+    m_levelUp = panel->AddChild(std::make_unique<TextLabel>(QString(), ButtonFont, TextAlign::Centre, Gold));
     m_score = panel->AddChild(std::make_unique<TextLabel>(QString(), ScoreFont, TextAlign::Centre, Light));
     m_playAgain = panel->AddChild(StartButton([this] { SetState(GameState::Playing); }));
     m_return = panel->AddChild(Button(
@@ -125,8 +123,9 @@ void ThirtySecondsScreen::Layout(SceneHost& host, double left, double top, doubl
         m_figures[i]->SetPosition(x, at(0.83));
     }
     m_reset->SetPosition(centre, at(0.92));
-    m_gameOverTitle->SetPosition(centre, at(0.06));
-    m_levelUp->SetPosition(centre, at(0.15));
+    // Both lines stay above the stopwatch of the backdrop, in which the score stands.
+    m_gameOverTitle->SetPosition(centre, at(0.03));
+    m_levelUp->SetPosition(centre, at(0.12));
     m_score->SetPosition(centre, at(0.285));
     m_playAgain->SetPosition(centre, at(0.55));
     m_return->SetPosition(centre, at(0.63));

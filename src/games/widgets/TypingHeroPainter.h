@@ -3,7 +3,6 @@
 #include "session/widgets/GuidePictures.h"
 
 #include <QImage>
-#include <QRectF>
 #include <QSize>
 
 class QPainter;
