@@ -86,7 +86,7 @@ void BM_RhythmFrame(benchmark::State& state)
         return TypingHeroGame{QStringLiteral("Bench"),
                               QStringLiteral("The Quick brown fox; jumps! ").repeated(4000), 0, 1.0};
     });
-    field.Layout(Screen.width(), Screen.height(), TypingHeroPainter::KeyboardRect(Screen).height());
+    field.Layout(Screen.width(), Screen.height(), TypingHeroRules::KeyboardRect(Screen).height());
     field.SetState(GameState::Playing);
     const auto frame = [&] {
         store.clock.Advance(16);

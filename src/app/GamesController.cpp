@@ -12,6 +12,10 @@
 #include "games/FlurrixField.h"
 #include "games/FlurrixScores.h"
 #include "games/FlurrixScreen.h"
+#include "games/RaceSoundPlayers.h"
+#include "games/ThirtySecondsField.h"
+#include "games/ThirtySecondsScreen.h"
+#include "games/ThirtySecondsStore.h"
 #include "games/TypingHeroField.h"
 #include "games/TypingHeroScreen.h"
 #include "games/TypingHeroStore.h"
@@ -31,15 +35,36 @@ constexpr int ErrorSoundEvent = -2;
 
 GamesController::GamesController(MainController& main)
     : SubsystemController(main), m_flurrix(std::make_unique<FlurrixScreen>(*this)),
+      m_raceStore(std::make_unique<ThirtySecondsStore>(main.Settings(), main.Time())),
+      m_raceSounds(std::make_unique<RaceSoundPlayers>(main.Settings(), main.Sounds())),
+      m_raceField(
+          std::make_unique<ThirtySecondsField>(main.Time(), main.Random(), *m_raceStore, *m_raceSounds)),
+      m_race(std::make_unique<ThirtySecondsScreen>(*m_raceField, *m_raceStore)),
       m_heroStore(std::make_unique<TypingHeroStore>(main.Settings(), main.Time())),
       m_heroField(std::make_unique<TypingHeroField>(main.Time(), *m_heroStore)),
       m_hero(std::make_unique<TypingHeroScreen>(*m_heroField))
 {
     m_heroField->SetGameSource([this] { return NextTypingHeroGame(); });
-    m_heroField->SetScoreHandOver([this](int score) {
-        m_lastGameKind = ExerciseKind::TypingHero;
+    m_heroField->SetScoreHandOver(HandOver(ExerciseKind::TypingHero));
+    m_raceField->SetScoreHandOver(HandOver(ExerciseKind::ThirtySeconds));
+    m_race->SetWordListFolder([this] { return WordListFolder(); });
+    m_race->SetResetQuestion([this] { return AskResetRace(); });
+}
+
+std::function<void(int)> GamesController::HandOver(int kind)
+{
+    return [this, kind](int score) {
+        m_lastGameKind = kind;
         m_lastGameScore = score;
-    });
+    };
+}
+
+bool GamesController::AskResetRace()
+{
+    MainView* view = Main().Window();
+    return view && view->AskQuestion(QStringLiteral("Reset 30 Vedivez iv Oruz Progress"),
+                                     QStringLiteral("Are you sure you want to reset all progress?"),
+                                     QStringLiteral("Reset"), QStringLiteral("Cancel"));
 }
 
 TypingHeroGame GamesController::NextTypingHeroGame()
@@ -66,15 +91,25 @@ GamesController::~GamesController() = default;
 
 clavora::GameScreen* GamesController::Screen(int index) const
 {
-    if (index == 0)
+    switch (index) {
+    case 0:
         return m_flurrix.get();
-    return index == 2 ? m_hero.get() : nullptr;
+    case 1:
+        return m_race.get();
+    case 2:
+        return m_hero.get();
+    default:
+        return nullptr;
+    }
 }
 
 void GamesController::ShowGame(int screen)
 {
     if (screen >= 0 && screen < ScreenCount)
         m_gameScreen = screen;
+    // The settings and the user may have changed since the race was last shown.
+    m_raceField->SetPlayErrorSounds(Main().PlayErrorSounds());
+    m_race->RefreshFigures();
     if (MainView* view = Main().Window())
         view->SelectTab(Tab::Games);
     Main().ShowGamesView();
@@ -123,9 +158,16 @@ void GamesController::OnGamesViewLeft()
     const GameState state = m_flurrix->State();
     if (state == GameState::Playing || state == GameState::Paused)
         m_flurrix->SetState(GameState::Menu);
-    // A rhythm game left while running is ended and stored as by its "End" button.
-    const GameState heroState = m_hero->State();
-    if (heroState == GameState::Playing || heroState == GameState::Paused) {
+    // A race or rhythm game left while running is ended and stored as by its "End" button.
+    const auto running = [](const clavora::GameScreen& screen) {
+        return screen.State() == GameState::Playing || screen.State() == GameState::Paused;
+    };
+    if (running(*m_race)) {
+        m_raceField->EndGame();
+        m_race->SetState(GameState::Menu);
+    }
+    m_raceSounds->StopAll();
+    if (running(*m_hero)) {
         m_heroField->EndGame();
         m_hero->SetState(GameState::Menu);
     }

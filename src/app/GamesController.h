@@ -4,11 +4,16 @@
 #include "games/FlurrixEnvironment.h"
 #include "games/TypingHeroField.h"
 
+#include <functional>
 #include <memory>
 
 namespace clavora {
 
 class FlurrixScreen;
+class RaceSoundPlayers;
+class ThirtySecondsField;
+class ThirtySecondsScreen;
+class ThirtySecondsStore;
 class TypingHeroField;
 class TypingHeroScreen;
 class TypingHeroStore;
@@ -56,8 +61,15 @@ private:
     void ShowGame(int screen);
     TypingHeroGame NextTypingHeroGame();
     void ReturnToCourse();
+    bool AskResetRace();
+    // Keeps a finished game's score for the main window.
+    std::function<void(int)> HandOver(int kind);
 
     std::unique_ptr<FlurrixScreen> m_flurrix;
+    std::unique_ptr<ThirtySecondsStore> m_raceStore;
+    std::unique_ptr<RaceSoundPlayers> m_raceSounds;
+    std::unique_ptr<ThirtySecondsField> m_raceField;
+    std::unique_ptr<ThirtySecondsScreen> m_race;
     std::unique_ptr<TypingHeroStore> m_heroStore;
     std::unique_ptr<TypingHeroField> m_heroField;
     std::unique_ptr<TypingHeroScreen> m_hero;

@@ -1,5 +1,7 @@
 #include "games/TypingHeroRules.h"
 
+#include "session/GuideKeyTables.h"
+
 #include <algorithm>
 #include <array>
 
@@ -97,6 +99,16 @@ TypingHeroFigures TypingHeroRules::FiguresOf(const QList<int>& judgements, bool 
 double TypingHeroRules::ReleaseIntervalMs(double skillLevel)
 {
     return 400.0 / std::max(skillLevel, 0.1);
+}
+
+QRectF TypingHeroRules::KeyboardRect(QSizeF window)
+{
+    const QSizeF picture = GuideKeyTables::KeyboardPictureSize;
+    const double lanes = LaneCount * LaneWidth(window.width());
+    const double scale =
+        std::max(0.1, std::min(lanes / picture.width(), window.height() / 3.0 / picture.height()));
+    const QSizeF size = picture * scale;
+    return QRectF(QPointF((window.width() - size.width()) / 2.0, window.height() - size.height()), size);
 }
 
 } // namespace clavora

@@ -2,6 +2,7 @@
 
 #include <QChar>
 #include <QList>
+#include <QRectF>
 #include <QString>
 
 namespace clavora {
@@ -36,6 +37,9 @@ public:
     // From the judgements of a game, newest first; the completion is taken of textLength
     // characters and is 0 for an empty text.
     static TypingHeroFigures FiguresOf(const QList<int>& judgements, bool completed, qsizetype textLength);
+    // Where the keyboard picture goes in a window: centred on the bottom edge, as wide as the
+    // lanes but never taller than a third of the window. The hit line sits above it.
+    static QRectF KeyboardRect(QSizeF window);
     // Letters are released at this pace for a skill level.
     static double ReleaseIntervalMs(double skillLevel);
 };

@@ -20,8 +20,6 @@ public:
     TypingHeroField& Field() const { return m_field; }
     double Width() const { return m_width; }
     double Height() const { return m_height; }
-    // The keyboard picture's height for a window, so the hit line sits above it.
-    void SetKeyboardHeight(double height) { m_keyboardHeight = height; }
 
     void Update(SceneHost& host) override;
     void Layout(SceneHost& host, double left, double top, double width, double height) override;
@@ -37,7 +35,6 @@ private:
     SceneButton* m_return = nullptr;
     double m_width = 0.0;
     double m_height = 0.0;
-    double m_keyboardHeight = 0.0;
 };
 
 } // namespace clavora

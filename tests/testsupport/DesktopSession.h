@@ -107,6 +107,18 @@ public:
         return RunXdotool(arguments, 15000, &output) ? output : QString();
     }
 
+    // Clicks the left button at a point of a window.
+    bool Click(const QString& window, int x, int y) const
+    {
+        return RunXdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), window,
+                           QString::number(x), QString::number(y), QStringLiteral("click"),
+                           QStringLiteral("1")},
+                          15000);
+    }
+
+    // The Games tab of the main window, just below the menu bar.
+    bool OpenGamesTab(const QString& mainWindow) const { return Click(mainWindow, 175, 32); }
+
     // Waits until a visible window with this exact title exists, gives it the keyboard focus and
     // returns its id.
     QString FocusWindow(const QString& title, int timeoutMs = 20000) const
@@ -126,16 +138,6 @@ public:
             QTest::qWait(300);
         }
         return id;
-    }
-
-    // Finishes the first start's "Getting Started" wizard with its preselected answers (the
-    // skill test included).
-    bool AcceptStartupWizard() const
-    {
-        if (FocusWindow(QStringLiteral("Getting Started")).isEmpty() || !Keys({QStringLiteral("Return")}))
-            return false;
-        QTest::qWait(300);
-        return Keys({QStringLiteral("Return")});
     }
 
     // Types keys (xdotool key names) into the focused window, one by one with a short delay.
@@ -183,6 +185,10 @@ public:
     QString ReadValue(const QString& keyPath, const QString& name) const
     {
         return ReadKeys(keyPath).value(keyPath).value(name);
+    }
+    QString CurrentUser() const
+    {
+        return ReadValue(QStringLiteral("Settings"), QStringLiteral("CurrentUser"));
     }
 
     // Answers the first-start wizard: the user type moved up from the preselected one, then Finish

@@ -3,6 +3,7 @@
 #include "app/GamesController.h"
 #include "games/widgets/FlurrixDrawing.h"
 #include "games/widgets/GameHost.h"
+#include "games/widgets/ThirtySecondsDrawing.h"
 #include "games/widgets/TypingHeroDrawing.h"
 
 #include <algorithm>
@@ -18,6 +19,7 @@ GamesViewWidget::GamesViewWidget(GamesController& games, const Clock& clock, Ran
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_host);
     m_drawings[0] = std::make_unique<FlurrixDrawing>();
+    m_drawings[1] = std::make_unique<ThirtySecondsDrawing>();
     m_drawings[2] = std::make_unique<TypingHeroDrawing>();
     setFocusProxy(m_host);
 }

@@ -1,5 +1,6 @@
 #include "games/widgets/ScenePainter.h"
 
+#include "games/GameScreen.h"
 #include "games/SceneButton.h"
 #include "games/TextInputNode.h"
 #include "games/widgets/FontTextMeasurer.h"
@@ -88,6 +89,14 @@ void ScenePainter::DrawButton(QPainter& painter, const SceneButton& button, bool
     painter.drawText(box.translated(1.5, 1.5), Qt::AlignHCenter | Qt::AlignTop,
                      FontTextMeasurer::DrawnText(button.Text()));
     DrawLabel(painter, button);
+}
+
+void ScenePainter::DrawOverlay(QPainter& painter, GameScreen& screen, const QRectF& area, QColor veil)
+{
+    painter.fillRect(area, veil);
+    SceneNode* hovered = screen.Hovered();
+    DrawNodes(painter, screen.GameChildren(), hovered);
+    DrawNodes(painter, screen.MenuItems(), hovered);
 }
 
 void ScenePainter::DrawPicture(QPainter& painter, int number, QPointF topLeft)

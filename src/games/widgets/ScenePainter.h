@@ -11,6 +11,7 @@ class QPainter;
 
 namespace clavora {
 
+class GameScreen;
 class TextLabel;
 class SceneButton;
 
@@ -28,6 +29,8 @@ public:
     void DrawNodes(QPainter& painter, const SceneNode::Children& nodes, const SceneNode* hovered);
     void DrawLabel(QPainter& painter, const TextLabel& label);
     void DrawButton(QPainter& painter, const SceneButton& button, bool hovered);
+    // Outside play: the screen's panels and menu items over its field, dimmed by the veil.
+    void DrawOverlay(QPainter& painter, GameScreen& screen, const QRectF& area, QColor veil);
     void DrawPicture(QPainter& painter, int number, QPointF topLeft);
     void DrawPictureCentred(QPainter& painter, int number, QPointF centre);
 

@@ -14,16 +14,13 @@ void TypingHeroDrawing::Draw(QPainter& painter, ScenePainter& scene, GameScreen&
     const QSize size(int(hero.Width()), int(hero.Height()));
     if (size.isEmpty())
         return;
-    hero.SetKeyboardHeight(TypingHeroPainter::KeyboardRect(size).height());
     painter.setRenderHint(QPainter::TextAntialiasing);
     m_painter.PaintBackdrop(painter, size);
     if (screen.State() == GameState::Playing) {
         m_painter.PaintField(painter, hero.Field());
         return;
     }
-    painter.fillRect(QRect(QPoint(), size), QColor(10, 6, 28, 150));
-    scene.DrawNodes(painter, screen.GameChildren(), screen.Hovered());
-    scene.DrawNodes(painter, screen.MenuItems(), screen.Hovered());
+    scene.DrawOverlay(painter, screen, QRect(QPoint(), size), QColor(10, 6, 28, 150));
 }
 
 } // namespace clavora

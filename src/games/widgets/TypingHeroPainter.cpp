@@ -19,16 +19,6 @@ const QColor Halo(255, 255, 255, 200);
 
 } // namespace
 
-QRectF TypingHeroPainter::KeyboardRect(QSize window)
-{
-    const QSizeF picture = GuideKeyTables::KeyboardPictureSize;
-    const double lanes = TypingHeroRules::LaneCount * TypingHeroRules::LaneWidth(window.width());
-    const double scale =
-        std::max(0.1, std::min(lanes / picture.width(), window.height() / 3.0 / picture.height()));
-    const QSizeF size = picture * scale;
-    return QRectF(QPointF((window.width() - size.width()) / 2.0, window.height() - size.height()), size);
-}
-
 void TypingHeroPainter::PaintBackdrop(QPainter& painter, QSize size)
 {
     if (m_backdrop.size() != size) {
@@ -36,7 +26,7 @@ void TypingHeroPainter::PaintBackdrop(QPainter& painter, QSize size)
         m_backdrop.fill(QColor(18, 13, 38));
         QPainter compose(&m_backdrop);
         compose.drawImage(0, 0, GameArt::ScaledPicture(LanePicture, size));
-        const QRectF keyboard = KeyboardRect(size);
+        const QRectF keyboard = TypingHeroRules::KeyboardRect(size);
         m_keyboard = GameArt::ScaledPicture(KeyboardPicture, keyboard.size().toSize());
         compose.drawImage(keyboard.topLeft(), m_keyboard);
     }
@@ -93,7 +83,7 @@ void TypingHeroPainter::PaintField(QPainter& painter, const TypingHeroField& fie
                      QString::number(field.Score()));
     if (field.GradeDisplay() > TypingHeroField::GradeHiddenAt) {
         const double drop = TypingHeroField::GradeDisplayFrames - field.GradeDisplay();
-        const QRectF keyboard = KeyboardRect(size.toSize());
+        const QRectF keyboard = TypingHeroRules::KeyboardRect(size.toSize());
         GameArt::CentredText(painter, QPointF(size.width() / 2.0, keyboard.top() - 50.0 + drop),
                              TypingHeroRules::GradeText(field.LastGrade()), figures, Qt::black, Halo);
     }
@@ -104,7 +94,7 @@ void TypingHeroPainter::PaintKeyboard(QPainter& painter, const TypingHeroField& 
     const GuideKeyAndShift keys = field.HighlightedKeys();
     if (keys.key < 0)
         return;
-    const QRectF keyboard = KeyboardRect(m_backdrop.size());
+    const QRectF keyboard = TypingHeroRules::KeyboardRect(m_backdrop.size());
     const double scale = keyboard.width() / GuideKeyTables::KeyboardPictureSize.width();
     const qreal ratio = scale * painter.device()->devicePixelRatioF();
     if (!m_highlights.IsLoaded() || m_highlights.Scale() != GuidePictures::ScaleForRatio(ratio)) {

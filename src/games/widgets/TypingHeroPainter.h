@@ -3,7 +3,6 @@
 #include "session/widgets/GuidePictures.h"
 
 #include <QImage>
-#include <QRectF>
 #include <QSize>
 
 class QPainter;
@@ -20,10 +19,6 @@ class TypingHeroPainter final
 public:
     static constexpr int KeyboardPicture = 393;
     static constexpr int LanePicture = 396;
-
-    // Where the keyboard picture goes in a window: centred on the bottom edge, as wide as the
-    // lanes but never taller than a third of the window.
-    static QRectF KeyboardRect(QSize window);
 
     void PaintBackdrop(QPainter& painter, QSize size);
     void PaintField(QPainter& painter, const TypingHeroField& field);

@@ -45,7 +45,7 @@ private slots:
         // "Adult Beginner" is preselected: two up gives "Teen Beginner" (type 3).
         QVERIFY(desktop.PassWizard(2));
         QVERIFY(!desktop.FocusWindow(DesktopSession::MainTitle).isEmpty());
-        const QString user = desktop.ReadValue(QStringLiteral("Settings"), QStringLiteral("CurrentUser"));
+        const QString user = desktop.CurrentUser();
         QVERIFY(!user.isEmpty());
         const QString profile = QStringLiteral("Users\\") + user;
         const auto profileValue = [&](const QString& name) { return desktop.ReadValue(profile, name); };

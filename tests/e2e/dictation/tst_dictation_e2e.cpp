@@ -17,8 +17,6 @@ using test::LocalHttpServer;
 
 namespace {
 
-const QString Program = QStringLiteral(CLAVORA_BINARY_DIR "/bin/clavora");
-const QString MainTitle = u"Clavora by Oxley Software"_s;
 const QString DictationTitle = u"Dict1 - Pembrook Lease Dispute"_s;
 
 QByteArray Sample()
@@ -56,12 +54,12 @@ private slots:
             settings.WriteText(SettingsStore::SettingsKey, u"DictationServer"_s, server.BaseUrl());
             settings.WriteText(u"Player"_s, u"SoundOutDevice"_s, u"[ALSA] null"_s);
         }
-        QProcess* tutor = desktop.Start(Program);
-        QVERIFY(!desktop.FocusWindow(MainTitle).isEmpty());
+        QProcess* tutor = desktop.Start(DesktopSession::Program);
+        QVERIFY(!desktop.FocusWindow(DesktopSession::MainTitle).isEmpty());
         QVERIFY(desktop.Keys({u"alt+s"_s}));
         QVERIFY(!desktop.FocusWindow(u"Select Dictation"_s).isEmpty());
         QVERIFY(desktop.Keys({u"Return"_s})); // the first row is preselected
-        const QString dictationWindow = MainTitle + u" - Dictation - "_s + DictationTitle;
+        const QString dictationWindow = DesktopSession::MainTitle + u" - Dictation - "_s + DictationTitle;
         QVERIFY(!desktop.FocusWindow(dictationWindow).isEmpty());
         QCOMPARE(server.Requests(), 1);
 
@@ -70,7 +68,7 @@ private slots:
         QVERIFY(desktop.Keys({u"F9"_s}));
         QVERIFY(!desktop.FocusWindow(u"Dictation"_s, 20000).isEmpty());
         QVERIFY(desktop.Keys({u"Return"_s}));
-        QVERIFY(!desktop.FocusWindow(MainTitle).isEmpty());
+        QVERIFY(!desktop.FocusWindow(DesktopSession::MainTitle).isEmpty());
         QVERIFY(desktop.TypeText(u"This office represents Pembrook Holdings"_s, 30));
 
         QVERIFY(desktop.Keys({u"alt+F4"_s}));

@@ -2,21 +2,10 @@
 // through the X keyboard, left to run until the words have used up the health; the high score and
 // the game's record are then read back from the settings database.
 #include "DesktopSession.h"
-#include "RegistryReader.h"
 
 #include <QTest>
 
 using clavora::test::DesktopSession;
-using clavora::test::ReadRegistryKeys;
-
-namespace {
-
-const QString Program = QStringLiteral(CLAVORA_BINARY_DIR "/bin/clavora");
-const QString MainTitle = QStringLiteral("Clavora by Oxley Software");
-// Where the Games tab sits in the window, below the menu bar.
-const QStringList GamesTab = {QStringLiteral("175"), QStringLiteral("32")};
-
-} // namespace
 
 class FlurrixEndToEndTest : public QObject
 {
@@ -28,16 +17,14 @@ private slots:
         DesktopSession desktop;
         if (!desktop.IsReady())
             QSKIP("Xvfb and xdotool are needed");
-        QProcess* tutor = desktop.Start(Program);
-        QVERIFY(desktop.AcceptStartupWizard());
-        const QString window = desktop.FocusWindow(MainTitle);
+        QProcess* tutor = desktop.Start(DesktopSession::Program);
+        QVERIFY(desktop.PassWizard());
+        const QString window = desktop.FocusWindow(DesktopSession::MainTitle);
         QVERIFY(!window.isEmpty());
-        const QString data = desktop.DataFolder();
-        const QString user = clavora::test::ReadCurrentUser(data);
+        const QString user = desktop.CurrentUser();
         QVERIFY(!user.isEmpty());
 
-        desktop.Xdotool(QStringList{QStringLiteral("mousemove"), QStringLiteral("--window"), window} +
-                        GamesTab + QStringList{QStringLiteral("click"), QStringLiteral("1")});
+        QVERIFY(desktop.OpenGamesTab(window));
         QTest::qWait(1000);
         QVERIFY(desktop.Keys({QStringLiteral("space")})); // any key starts
         QTest::qWait(1500);
@@ -47,9 +34,9 @@ private slots:
 
         const QString folder = QStringLiteral("Users\\%1\\Results\\Flurrix").arg(user);
         const QString record = folder + QStringLiteral("\\1");
-        QTRY_VERIFY_WITH_TIMEOUT(ReadRegistryKeys(data, folder).contains(record), 180000);
+        QTRY_VERIFY_WITH_TIMEOUT(desktop.ReadKeys(folder).contains(record), 180000);
         QTest::qWait(500);
-        const auto values = ReadRegistryKeys(data, folder);
+        const auto values = desktop.ReadKeys(folder);
         const int score = values.value(record).value(QStringLiteral("Score")).toInt();
         QVERIFY2(score >= 10, qPrintable(QString::number(score)));
         QCOMPARE(values.value(folder).value(QStringLiteral("HighScore")).toInt(), score);

@@ -106,7 +106,7 @@ private slots:
         TypingHeroField field(clock, store);
         const QSize size(1600, 1000);
         field.SetGameSource([] { return TypingHeroGame{u"Poem"_s, u"Fog"_s, 3, 1.0}; });
-        field.Layout(size.width(), size.height(), TypingHeroPainter::KeyboardRect(size).height());
+        field.Layout(size.width(), size.height(), TypingHeroRules::KeyboardRect(size).height());
         field.SetState(GameState::Playing);
         for (int frame = 0; frame < 60; ++frame)
             field.Update();
@@ -121,7 +121,7 @@ private slots:
         Keep(image, u"rhythm-field"_s);
 
         // F is lit where the guide lights it, and the right Shift key with it.
-        const QRectF keyboard = TypingHeroPainter::KeyboardRect(size);
+        const QRectF keyboard = TypingHeroRules::KeyboardRect(size);
         const double scale = keyboard.width() / GuideKeyTables::KeyboardPictureSize.width();
         const auto orange = [](QRgb pixel) { return qRed(pixel) > 225 && qRed(pixel) - qBlue(pixel) > 80; };
         for (const int key : {field.HighlightedKeys().key, field.HighlightedKeys().shift}) {

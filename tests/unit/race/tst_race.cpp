@@ -1,5 +1,7 @@
+#include "games/TextLabel.h"
 #include "games/ThirtySecondsField.h"
 #include "games/ThirtySecondsRules.h"
+#include "games/ThirtySecondsScreen.h"
 #include "games/ThirtySecondsStore.h"
 #include "platform/RandomGenerator.h"
 #include "platform/RegistryStore.h"
@@ -7,6 +9,7 @@
 #include "settings/SettingsStore.h"
 #include "testsupport/TestClock.h"
 #include "testsupport/TestDataFolder.h"
+#include "unit/games/GameFixture.h"
 
 #include <QTest>
 
@@ -81,6 +84,48 @@ struct Race
     ThirtySecondsStore store{settings, clock};
     ThirtySecondsField field{clock, random, store, sounds};
     QList<int> handedOver;
+};
+
+// The texts of the labels and buttons shown now.
+QStringList ShownTexts(const SceneNode::Children& nodes)
+{
+    QStringList texts;
+    for (const auto& node : nodes) {
+        if (!node->IsShown())
+            continue;
+        if (const auto* label = dynamic_cast<const TextLabel*>(node.get()))
+            texts.append(label->Text());
+        texts += ShownTexts(node->ChildNodes());
+    }
+    return texts;
+}
+
+void Click(const SceneNode::Children& nodes, const QString& text)
+{
+    for (const auto& node : nodes) {
+        if (node->IsShown() && node->WantsMouse() && dynamic_cast<const TextLabel&>(*node).Text() == text)
+            return node->Click();
+        Click(node->ChildNodes(), text);
+    }
+}
+
+// The race's screen around the fixture's field, shown and laid out.
+struct RaceScreen
+{
+    explicit RaceScreen(Race& race) : screen(race.field, race.store)
+    {
+        screen.SetResetQuestion([this] {
+            ++questions;
+            return confirmReset;
+        });
+        screen.Init(host);
+        screen.Layout(host, 0, 0, 1000, 800);
+    }
+
+    test::TestSceneHost host;
+    ThirtySecondsScreen screen;
+    int questions = 0;
+    bool confirmReset = false;
 };
 
 } // namespace
@@ -261,6 +306,42 @@ private slots:
         QCOMPARE(race.RecordCount(), 0);
         QCOMPARE(race.store.TotalPoints(), 0);
         QCOMPARE(race.store.LastScore(), 0);
+    }
+
+    void screen_gameOverShowsLevelUpOnlyWhenTheLevelRose_andResetAsksFirst_data()
+    {
+        QTest::addColumn<int>("totalBefore");
+        QTest::addColumn<bool>("levelUp");
+        QTest::addRow("level rose, reset confirmed") << 2990 << true;
+        QTest::addRow("same level, reset cancelled") << 0 << false;
+    }
+
+    void screen_gameOverShowsLevelUpOnlyWhenTheLevelRose_andResetAsksFirst()
+    {
+        QFETCH(int, totalBefore);
+        QFETCH(bool, levelUp);
+        Race race;
+        race.settings.WriteKindInt(RaceKind, u"TotalPoints"_s, totalBefore);
+        RaceScreen shown(race);
+        Click(shown.screen.MenuItems(), u"Start"_s);
+        for (int frame = 0; frame < ThirtySecondsRules::QueueLength; ++frame)
+            shown.screen.Update(shown.host);
+        race.TypeCurrentWord();
+        race.clock.Advance(31000);
+        shown.screen.Update(shown.host);
+        QCOMPARE(shown.screen.State(), GameState::GameOver);
+        const QStringList panel = ShownTexts(shown.screen.GameChildren());
+        QVERIFY(panel.contains(u"50"_s));
+        QCOMPARE(panel.contains(u"Level Up!"_s), levelUp);
+        Click(shown.screen.GameChildren(), u"Return to Menu"_s);
+        const QString total = QString::number(totalBefore + 50);
+        QVERIFY(ShownTexts(shown.screen.MenuItems()).contains(total));
+
+        shown.confirmReset = levelUp;
+        Click(shown.screen.MenuItems(), u"Reset"_s);
+        QCOMPARE(shown.questions, 1);
+        QCOMPARE(race.RecordCount(), levelUp ? 0 : 1);
+        QCOMPARE(ShownTexts(shown.screen.MenuItems()).contains(total), !levelUp);
     }
 
     void emptyWordLists_neverQueueOrCrash()

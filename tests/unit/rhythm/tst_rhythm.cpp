@@ -1,10 +1,12 @@
 #include "games/TypingHeroField.h"
+#include "games/TypingHeroScreen.h"
 #include "games/TypingHeroStore.h"
 #include "platform/RegistryStore.h"
 #include "session/SessionTypes.h"
 #include "settings/SettingsStore.h"
 #include "testsupport/TestClock.h"
 #include "testsupport/TestDataFolder.h"
+#include "unit/games/GameFixture.h"
 
 #include <QTest>
 
@@ -197,6 +199,17 @@ private slots:
         Rhythm rhythm(u"  A"_s);
         QCOMPARE(rhythm.field.HighlightedKeys(), GuideKeyTables::KeyForCharacter(u'A'));
         QVERIFY(rhythm.field.HighlightedKeys().shift >= 0);
+    }
+
+    void screen_laysTheHitLineAboveTheKeyboardPicture()
+    {
+        Rhythm rhythm(u"a"_s);
+        TypingHeroScreen screen(rhythm.field);
+        test::TestSceneHost host;
+        screen.Init(host);
+        screen.Layout(host, 0, 0, 1600, 1000);
+        const QRectF keyboard = TypingHeroRules::KeyboardRect(QSizeF(1600, 1000));
+        QCOMPARE(rhythm.field.HitLine(), keyboard.top() - 100.0);
     }
 
     void emptyText_neverReleasesAndEndsOnAKey()
