@@ -6,12 +6,11 @@
 #include "FakeMainView.h"
 #include "LocalHttpServer.h"
 #include "MemoryAudioOut.h"
-#include "platform/RegistryStore.h"
-#include "settings/SettingsStore.h"
 #include "settings/UserProfile.h"
 #include "TestClock.h"
-#include "TestDataFolder.h"
+#include "TestRegistry.h"
 
+#include <optional>
 #include <QDir>
 #include <QFile>
 #include <QTest>
@@ -62,9 +61,8 @@ private:
     void LetTheRecordingEnd();
     DictationPlayer& Player() { return m_main->Dictation().Player(); }
 
-    std::unique_ptr<test::TestDataFolder> m_data;
-    std::unique_ptr<RegistryStore> m_registry;
-    std::unique_ptr<SettingsStore> m_settings;
+    std::optional<test::TestRegistry> m_reg;
+    SettingsStore* m_settings = nullptr;
     test::TestClock m_clock;
     std::shared_ptr<MemoryAudioOut::State> m_output;
     test::FakeMainView m_view;
@@ -78,16 +76,12 @@ private:
 // whose key is not a number.
 void DictationFlowTest::init()
 {
-    m_data = std::make_unique<test::TestDataFolder>();
+    m_settings = &m_reg.emplace(u"Alice"_s).settings;
     // Test mode puts the shared folder of downloaded dictations below the home folder.
-    qputenv("HOME", m_data->Path().toUtf8());
-    m_registry = std::make_unique<RegistryStore>();
-    QVERIFY(m_registry->Open(m_data->Path() + u"/registry.sqlite"_s) == RegistryStore::OpenResult::Opened);
-    m_settings = std::make_unique<SettingsStore>(*m_registry);
-    QVERIFY(m_settings->CreateUser(u"Alice"_s, 5));
+    qputenv("HOME", m_reg->Path().toUtf8());
     m_settings->WriteText(SettingsStore::SettingsKey, u"CLFirstRun"_s, u"0"_s);
-    m_server = m_data->Path() + u"/server/components/dictationsamples/"_s;
-    m_custom = m_data->Path() + u"/product/Custom/"_s;
+    m_server = m_reg->Path() + u"/server/components/dictationsamples/"_s;
+    m_custom = m_reg->Path() + u"/product/Custom/"_s;
     for (const QString& file : {m_server + u"800.mp3"_s, m_server + u"801.mp3"_s,
                                 m_custom + u"Dictations/1100.mp3"_s, m_custom + u"Dictations/..1.mp3"_s})
         QVERIFY(WriteFile(file, Sample()));
@@ -97,11 +91,11 @@ void DictationFlowTest::init()
                       "<dictation><key>..1</key><filename>b.mp3</filename><title>b</title></dictation>"
                       "</customdictations>"));
     m_settings->WriteText(SettingsStore::SettingsKey, u"DictationServer"_s,
-                          QUrl::fromLocalFile(m_data->Path() + u"/server"_s).toString());
+                          QUrl::fromLocalFile(m_reg->Path() + u"/server"_s).toString());
     m_output = std::make_shared<MemoryAudioOut::State>();
     m_output->holding = true;
     m_panel = test::FakeDictationPanel();
-    m_main = std::make_unique<MainController>(*m_settings, m_clock, m_data->Path() + u"/product"_s);
+    m_main = std::make_unique<MainController>(*m_settings, m_clock, m_reg->Path() + u"/product"_s);
     m_main->Dictation().AttachView(m_panel);
     Player().SetOutputFactory([this] { return std::make_unique<MemoryAudioOut>(m_output); });
     m_main->Initialize(m_view);
@@ -111,9 +105,7 @@ void DictationFlowTest::init()
 void DictationFlowTest::cleanup()
 {
     m_main.reset();
-    m_settings.reset();
-    m_registry.reset();
-    m_data.reset();
+    m_reg.reset();
 }
 
 void DictationFlowTest::LetTheRecordingEnd()

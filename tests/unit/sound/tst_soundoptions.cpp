@@ -1,12 +1,11 @@
 // The sound page of the options dialog, and the notice when a chosen device is replaced.
 #include "audio/SoundOptions.h"
 #include "MemoryAudioOut.h"
-#include "platform/RegistryStore.h"
 #include "services/SoundPlayer.h"
-#include "settings/SettingsStore.h"
 #include "settings/UserProfile.h"
+#include "TestRegistry.h"
 
-#include <QTemporaryDir>
+#include <optional>
 #include <QTest>
 
 using namespace clavora;
@@ -27,10 +26,7 @@ class TestSoundOptions final : public QObject
 private slots:
     void init()
     {
-        QVERIFY(m_registry.Open(m_dir.filePath(u"r%1.sqlite"_s.arg(++m_run))) ==
-                RegistryStore::OpenResult::Opened);
-        m_settings = std::make_unique<SettingsStore>(m_registry);
-        QVERIFY(m_settings->CreateUser(u"Alice"_s, 5));
+        m_settings = &m_reg.emplace(u"Alice"_s).settings;
         m_settings->WriteText(u"Settings"_s, u"InstallerPath"_s, QStringLiteral(CLAVORA_SOURCE_DIR "/data"));
         QVERIFY(SoundEvents::InstallDefaultAssignments(*m_settings));
         m_output = std::make_shared<MemoryAudioOut::State>();
@@ -40,8 +36,7 @@ private slots:
     void cleanup()
     {
         m_events.reset();
-        m_settings.reset();
-        m_registry.Close();
+        m_reg.reset();
     }
 
     void page_showsEventsByAwardAndTheShippedSounds()
@@ -135,10 +130,8 @@ private:
         return [state = m_output] { return std::make_unique<MemoryAudioOut>(state); };
     }
 
-    int m_run = 0;
-    QTemporaryDir m_dir;
-    RegistryStore m_registry;
-    std::unique_ptr<SettingsStore> m_settings;
+    std::optional<test::TestRegistry> m_reg;
+    SettingsStore* m_settings = nullptr;
     std::shared_ptr<MemoryAudioOut::State> m_output;
     std::unique_ptr<SoundEvents> m_events;
 };
