@@ -135,8 +135,6 @@ private slots:
         QCOMPARE(profile.Get(Profile::Type), 3);
         QVERIFY(profile.Get(Profile::TakeInitialSkillTest));
         QVERIFY(!profile.Get(Profile::IsSkillTestTaken));
-        QVERIFY(profile.Get(Profile::CorrectionsForced));
-        QVERIFY(profile.Get(Profile::DisplayAnimations));
         QCOMPARE(m_settings->ReadUserText(QStringLiteral("GoalWPM")), QStringLiteral("0"));
         QCOMPARE(m_settings->ReadUserText(QStringLiteral("CurrExerciseEntry")), QStringLiteral("0"));
     }

@@ -39,19 +39,6 @@ private slots:
         m_reg.reset();
     }
 
-    void page_showsEventsByAwardAndTheShippedSounds()
-    {
-        SoundOptions page(*m_settings, *m_events, Devices);
-        QStringList events;
-        for (const SoundOptions::Row& row : page.Rows())
-            events.append(row.eventName);
-        QCOMPARE(events, (QStringList{u"Error"_s, u"Bronze Award"_s, u"Silver Award"_s, u"Gold Award"_s,
-                                      u"Platinum Award"_s, u"Diamond Award"_s}));
-        QCOMPARE(page.AvailableSounds(), (QStringList{u"applause3"_s, u"hypebeat"_s, u"rockguitar"_s,
-                                                      u"softbeep"_s, u"trumpet-n-sax1"_s, u"trumpets1"_s}));
-        QCOMPARE(page.DeviceIndex(), 0);
-    }
-
     // A table with a gap in its award numbers: every event keeps its own row's sound.
     void apply_writesEachRowToItsOwnEvent()
     {
