@@ -110,13 +110,8 @@ private slots:
         test::TestRegistry registry;
         SettingsStore& settings = registry.settings;
         settings.WriteText(u"Settings"_s, u"FirstRun"_s, u"0"_s);
-        for (const QString& user : {u"Rosa"_s, u"Mateo"_s, u"Ines"_s, u"Kwame"_s, u"Lena"_s, u"Tom"_s}) {
-            settings.CreateUser(user, 6);
-            settings.WriteText(
-                SettingsStore::UserKey(user) + u"\\Results"_s, u"BestWPM"_s,
-                QString::asprintf("%8.2f", 20.0 + 7.3 * user.size() * (user.front().unicode() % 5)));
-        }
-        settings.SelectUser(u"Rosa"_s);
+        QVERIFY(settings.CreateUser(u"Rosa"_s, 6) && settings.CreateUser(u"Mateo"_s, 6));
+        QVERIFY(settings.SelectUser(u"Rosa"_s));
         test::SeedProgressHistory(settings);
         settings.WriteUserInt(u"GoalWPM"_s, 45);
         settings.WriteResultsText(u"NextExercise"_s, u"Top Row: Overview"_s);
