@@ -4,13 +4,12 @@
 #include "app/widgets/TypingView.h"
 #include "gui/HelpWindow.h"
 #include "gui/TabbedToolbar.h"
-#include "platform/RegistryStore.h"
 #include "session/TypingSession.h"
 #include "session/widgets/StartHintPanel.h"
-#include "settings/SettingsStore.h"
 #include "TestClock.h"
-#include "TestDataFolder.h"
+#include "TestRegistry.h"
 
+#include <optional>
 #include <QAction>
 #include <QApplication>
 #include <QMenuBar>
@@ -28,9 +27,8 @@ class MainWindowTest : public QObject
     Q_OBJECT
 
 private:
-    test::TestDataFolder m_data;
-    RegistryStore m_registry;
-    std::unique_ptr<SettingsStore> m_settings;
+    std::optional<test::TestRegistry> m_reg;
+    SettingsStore* m_settings = nullptr;
     test::TestClock m_clock;
     std::unique_ptr<MainController> m_controller;
     std::unique_ptr<MainWindow> m_window;
@@ -99,13 +97,10 @@ private:
 private slots:
     void initTestCase()
     {
-        QVERIFY(m_registry.Open(m_data.Path() + QStringLiteral("/registry.sqlite")) ==
-                RegistryStore::OpenResult::Opened);
-        m_settings = std::make_unique<SettingsStore>(m_registry);
+        m_settings = &m_reg.emplace(QStringLiteral("Tess")).settings;
         m_settings->WriteText(QStringLiteral("Settings"), QStringLiteral("FirstRun"), QStringLiteral("0"));
-        m_settings->CreateUser(QStringLiteral("Tess"), 5);
         m_settings->WriteUserInt(QStringLiteral("CurrExerciseEntry"), 1);
-        m_controller = std::make_unique<MainController>(*m_settings, m_clock, m_data.Path());
+        m_controller = std::make_unique<MainController>(*m_settings, m_clock, m_reg->Path());
         m_window = std::make_unique<MainWindow>(*m_controller);
         m_window->Create();
         m_window->resize(1600, 1000);
@@ -165,20 +160,6 @@ private slots:
         m_controller->OnCommand(Command::TabLessons);
     }
 
-    void toolbar_hasTabsButtonsAndTooltips()
-    {
-        TabbedToolbar* toolbar = m_window->Toolbar();
-        QToolButton* start = toolbar->ButtonOf(1, Command::Start);
-        QVERIFY(start);
-        QCOMPARE(start->text(), QStringLiteral("Start"));
-        QCOMPARE(start->toolTip(), QStringLiteral("Start exercise (F9)"));
-        QVERIFY(!start->icon().isNull());
-        QToolButton* goal = toolbar->ButtonOf(5, Command::GoalWpm);
-        QVERIFY(goal);
-        QCOMPARE(goal->toolTip(), QStringLiteral("Reset Goal WPM"));
-        QCOMPARE(toolbar->ButtonOf(1, Command::PauseResume)->text(), QStringLiteral("Pause"));
-    }
-
     void idleTypingView_tellsWhatStartBegins_data()
     {
         QTest::addColumn<int>("tabCommand");
@@ -187,9 +168,6 @@ private slots:
         QTest::addRow("lessons") << int(Command::TabLessons)
                                  << "Press Start or F9 to begin: Home Row: Overview"
                                  << "This lesson introduces the home row.";
-        QTest::addRow("practice") << int(Command::TabPractice)
-                                  << "Press Start or F9 to begin: a practice text picked at random"
-                                  << "To choose the text yourself, use Practice (Ctrl+P).";
         QTest::addRow("tests") << int(Command::TabTests)
                                << "Press Start or F9 to begin: a 1-minute speed test"
                                << "The text is picked at random; to choose one, use Tests (Ctrl+T).";
@@ -203,24 +181,6 @@ private slots:
         QTEST(hint->Heading(), "heading");
         QTEST(hint->Description(), "description");
         QVERIFY(hint->isVisible());
-    }
-
-    void startKey_loadsTheLessonAndPauseRelabels()
-    {
-        m_controller->OnCommand(Command::TabLessons);
-        m_window->Typing()->setFocus();
-        QTest::keyClick(m_window->Typing(), Qt::Key_F9);
-        QTRY_COMPARE(m_controller->State(), int(SessionState::Typing));
-        QVERIFY(m_window->StartHintArea()->IsBand());
-        QCOMPARE(m_window->windowTitle(),
-                 QStringLiteral("Clavora by Oxley Software - Lesson 1 - Home Row: Overview"));
-        QTest::keyClicks(m_window->Typing(), QStringLiteral("as"));
-        QTest::keyClick(m_window->Typing(), Qt::Key_F10);
-        QCOMPARE(m_controller->State(), int(SessionState::Paused));
-        QCOMPARE(m_window->Toolbar()->ButtonOf(1, Command::PauseResume)->text(), QStringLiteral("Resume"));
-        QVERIFY(!m_window->Toolbar()->IsButtonEnabled(1, Command::SelectLesson));
-        StopClosingTheCourseDialog();
-        QVERIFY(m_window->Toolbar()->IsButtonEnabled(1, Command::SelectLesson));
     }
 
     void confirmations_returnAloneCancels_data()
@@ -261,6 +221,7 @@ private slots:
         ActivateMainWindow();
         QTest::keyClick(m_window->Typing(), Qt::Key_F9);
         QTRY_COMPARE(m_controller->State(), int(SessionState::Typing));
+        QCOMPARE(m_window->windowTitle(), u"Clavora by Oxley Software - Lesson 1 - Home Row: Overview"_s);
         const StartHintPanel* band = m_window->StartHintArea();
         QVERIFY(band->isVisible() && band->height() == StartHintPanel::BandHeight);
         QVERIFY2(band->Band().text.startsWith(QStringLiteral("New keys: a s d f")),

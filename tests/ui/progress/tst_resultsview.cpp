@@ -1,22 +1,17 @@
 #include "app/CommandIds.h"
 #include "app/MainController.h"
 #include "app/widgets/MainWindow.h"
-#include "platform/RegistryStore.h"
 #include "progress/ChartSeries.h"
-#include "progress/HighScores.h"
 #include "progress/ResultsStore.h"
 #include "progress/widgets/GoalDialog.h"
-#include "progress/widgets/HighScoresWindow.h"
 #include "progress/widgets/ProgressChart.h"
 #include "progress/widgets/ReportsDialog.h"
 #include "progress/widgets/ResultsView.h"
 #include "ProgressHistorySeed.h"
-#include "settings/SettingsStore.h"
 #include "TestClock.h"
-#include "TestDataFolder.h"
+#include "TestRegistry.h"
 
 #include <QComboBox>
-#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QSpinBox>
@@ -54,14 +49,6 @@ int LongestRunInColumn(const QImage& image, int x, const QColor& colour)
         longest = std::max(longest, run);
     }
     return longest;
-}
-
-// Saves a picture of the widget when the developer asks for screenshots.
-void Keep(QWidget& widget, const QString& name)
-{
-    const QString folder = qEnvironmentVariable("CLAVORA_SCREENSHOTS");
-    if (!folder.isEmpty() && QDir().mkpath(folder))
-        widget.grab().save(folder + u'/' + name + u".png"_s);
 }
 
 } // namespace
@@ -120,23 +107,16 @@ private slots:
 
     void resultsTab_showsTheUsersPanelSummaryAndHistory()
     {
-        test::TestDataFolder data;
-        RegistryStore registry;
-        QCOMPARE(registry.Open(data.Path() + u"/registry.sqlite"_s), RegistryStore::OpenResult::Opened);
-        SettingsStore settings(registry);
+        test::TestRegistry registry;
+        SettingsStore& settings = registry.settings;
         settings.WriteText(u"Settings"_s, u"FirstRun"_s, u"0"_s);
-        for (const QString& user : {u"Rosa"_s, u"Mateo"_s, u"Ines"_s, u"Kwame"_s, u"Lena"_s, u"Tom"_s}) {
-            settings.CreateUser(user, 6);
-            settings.WriteText(
-                SettingsStore::UserKey(user) + u"\\Results"_s, u"BestWPM"_s,
-                QString::asprintf("%8.2f", 20.0 + 7.3 * user.size() * (user.front().unicode() % 5)));
-        }
-        settings.SelectUser(u"Rosa"_s);
+        QVERIFY(settings.CreateUser(u"Rosa"_s, 6) && settings.CreateUser(u"Mateo"_s, 6));
+        QVERIFY(settings.SelectUser(u"Rosa"_s));
         test::SeedProgressHistory(settings);
         settings.WriteUserInt(u"GoalWPM"_s, 45);
         settings.WriteResultsText(u"NextExercise"_s, u"Top Row: Overview"_s);
         test::TestClock clock;
-        MainController controller(settings, clock, data.Path());
+        MainController controller(settings, clock, registry.Path());
         MainWindow window(controller);
         window.Create();
         window.resize(1400, 820);
@@ -158,16 +138,6 @@ private slots:
             texts.append(label->text());
         QVERIFY(texts.contains(u"45"_s));
         QVERIFY(texts.contains(u"Top Row: Overview"_s));
-        // Hovering the last lesson shows its record.
-        QTest::qWait(50);
-        Keep(window, u"results-view"_s);
-
-        GoalDialog goal(GoalRules::Setup(true, false, 52, 45), &window);
-        goal.show();
-        Keep(goal, u"goal-dialog"_s);
-        HighScoresWindow scores(HighScores::Load(settings), &window);
-        scores.show();
-        Keep(scores, u"high-scores"_s);
     }
 
     void goalDialog_keepsAGoalOutOfRangeOpen_data()
@@ -218,7 +188,6 @@ private slots:
         QTreeWidget* list = dialog.List();
         QCOMPARE(list->topLevelItemCount(), 3);
         QCOMPARE(list->topLevelItem(0)->text(0), u"2024-06-03.csv"_s); // newest first
-        Keep(dialog, u"reports-dialog"_s);
 
         QTreeWidgetItem* item = list->topLevelItem(0);
         dialog.RenameItem(item, u"week.txt"_s);

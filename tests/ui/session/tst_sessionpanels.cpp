@@ -227,22 +227,6 @@ private slots:
         QVERIFY(exercise.target.ScrollLine() > 0);
     }
 
-    void targetPanel_disabledIsShadedEnabledIsFramed()
-    {
-        test::Exercise exercise(u"text"_s);
-        TargetPanel panel(exercise.target, exercise.typed);
-        panel.resize(400, 100);
-        QImage image = Paint(panel);
-        QVERIFY(IsInk(image.pixel(0, 0), Ink::Dark));
-        QVERIFY(IsInk(image.pixel(399, 99), Ink::Dark));
-        QVERIFY(IsInk(image.pixel(5, 5), Ink::White));
-
-        panel.setEnabled(false);
-        image = Paint(panel);
-        QVERIFY(!IsInk(image.pixel(5, 5), Ink::White));
-        QVERIFY(!IsInk(image.pixel(0, 0), Ink::Dark));
-    }
-
     void typedStrip_showsWrongCharactersWhiteOnRed()
     {
         test::Exercise exercise(u"HHHH"_s, u"HXH"_s);
@@ -314,23 +298,6 @@ private slots:
         QVERIFY(!notice.isVisible());
     }
 
-    void panels_takeTheirPictureSize()
-    {
-        const test::Exercise exercise(u"a"_s);
-        KeyboardGuidePanel keyboard(exercise.typed);
-        KeypadGuidePanel keypad(exercise.typed);
-        // The picture with the finger's caption strip under it.
-        QCOMPARE(keyboard.size(), QSize(514, 189 + GuidePanel::CaptionHeight));
-        QCOMPARE(keyboard.sizeHint(), keyboard.size());
-        QCOMPARE(keypad.size(), QSize(143, 189 + GuidePanel::CaptionHeight));
-        // Pictures are decoded by the first paint, not while the window is built.
-        QVERIFY(keyboard.Pictures().Picture(397).isNull());
-        keyboard.grab();
-        keypad.grab();
-        QVERIFY(!keyboard.Pictures().Picture(397).isNull());
-        QVERIFY(!keypad.Pictures().Picture(470).isNull());
-    }
-
     void panels_lightExactlyTheKeysToPress_data()
     {
         QTest::addColumn<bool>("keypad");
@@ -372,26 +339,6 @@ private slots:
                      qPrintable(u"%1 lit pixels at %2,%3"_s.arg(litPixels).arg(key.x()).arg(key.y())));
         }
         QCOMPARE(CountLitOutside(image, lit), 0);
-    }
-
-    void keyboard_framedWhileEnabledShadedWhileDisabled()
-    {
-        const test::Exercise exercise(u"é"_s);
-        KeyboardGuidePanel panel(exercise.typed);
-        const QImage enabled = Paint(panel);
-        panel.setEnabled(false);
-        const QImage disabled = Paint(panel);
-
-        for (const QPoint edge : {QPoint(0, 0), QPoint(513, 0), QPoint(0, 188), QPoint(513, 188),
-                                  QPoint(257, 0), QPoint(0, 94), QPoint(513, 94), QPoint(257, 188)}) {
-            QVERIFY2(IsBlack(enabled.pixel(edge)), qPrintable(u"%1,%2"_s.arg(edge.x()).arg(edge.y())));
-            QVERIFY(!IsBlack(disabled.pixel(edge)));
-        }
-        // Inside, the frame leaves the picture alone and the shading greys it.
-        QVERIFY(!IsBlack(enabled.pixel(1, 1)));
-        const QPoint spaceBar(250, 165);
-        QVERIFY(qGray(enabled.pixel(spaceBar)) > 235);
-        QVERIFY(qGray(disabled.pixel(spaceBar)) < qGray(enabled.pixel(spaceBar)) - 20);
     }
 
     void keyboard_sharpOnHighDpi()

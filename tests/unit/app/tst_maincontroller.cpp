@@ -3,13 +3,12 @@
 #include "app/MainController.h"
 #include "content/ExerciseCatalogue.h"
 #include "FakeMainView.h"
-#include "platform/RegistryStore.h"
-#include "settings/SettingsStore.h"
 #include "settings/UserProfile.h"
 #include "TestClock.h"
 #include "TestFiles.h"
+#include "TestRegistry.h"
 
-#include <QTemporaryDir>
+#include <optional>
 #include <QTest>
 
 using namespace clavora;
@@ -36,27 +35,20 @@ class MainControllerTest : public QObject
     Q_OBJECT
 
 private:
-    QTemporaryDir m_dir;
-    RegistryStore m_registry;
-    std::unique_ptr<SettingsStore> m_settings;
+    std::optional<test::TestRegistry> m_reg;
+    SettingsStore* m_settings = nullptr;
     test::TestClock m_clock;
 
     std::unique_ptr<MainController> Start(FakeMainView& view)
     {
-        auto controller = std::make_unique<MainController>(*m_settings, m_clock, m_dir.path());
+        auto controller = std::make_unique<MainController>(*m_settings, m_clock, m_reg->Path());
         controller->Initialize(view);
         QCoreApplication::processEvents();
         return controller;
     }
 
 private slots:
-    void init()
-    {
-        static int run = 0;
-        QVERIFY(m_registry.Open(m_dir.filePath(QStringLiteral("r%1.sqlite").arg(++run))) ==
-                RegistryStore::OpenResult::Opened);
-        m_settings = std::make_unique<SettingsStore>(m_registry);
-    }
+    void init() { m_settings = &m_reg.emplace().settings; }
 
     void firstRun_happensExactlyOnce()
     {
@@ -202,29 +194,6 @@ private slots:
         QVERIFY(!view.timersVisible_);
     }
 
-    void tabCommands_selectTabAndView_data()
-    {
-        QTest::addColumn<int>("command");
-        QTest::addColumn<int>("tab");
-        QTest::addColumn<int>("view");
-        QTest::addRow("lessons") << int(Command::TabLessons) << 1 << int(View::Typing);
-        QTest::addRow("practice") << int(Command::TabPractice) << 2 << int(View::Typing);
-        QTest::addRow("games") << int(Command::TabGames) << 3 << int(View::Games);
-        QTest::addRow("tests") << int(Command::TabTests) << 4 << int(View::Typing);
-        QTest::addRow("results") << int(Command::TabResults) << 5 << int(View::Results);
-    }
-
-    void tabCommands_selectTabAndView()
-    {
-        QFETCH(int, command);
-        FakeMainView fake;
-        auto controller = Start(fake);
-        controller->OnCommand(Command::TabResults);
-        controller->OnCommand(command);
-        QTEST(int(fake.tab_), "tab");
-        QTEST(int(fake.view_), "view");
-    }
-
     void exitWhileBusy_stopsFirst()
     {
         FakeMainView view;
@@ -233,20 +202,6 @@ private slots:
         controller->OnCommand(Command::Exit);
         QVERIFY(view.closeRequested_);
         QVERIFY(!controller->IsBusy());
-    }
-
-    void startupLoad_runsOnceAfterInitialize()
-    {
-        FakeMainView view;
-        MainController controller(*m_settings, m_clock, m_dir.path());
-        int finished = 0;
-        connect(&controller, &MainController::StartupLoadFinished, this, [&finished] { ++finished; });
-        controller.Initialize(view);
-        QVERIFY(!controller.StartupLoadDone());
-        QTRY_COMPARE(finished, 1);
-        QCoreApplication::processEvents();
-        QCOMPARE(finished, 1);
-        QCOMPARE(int(view.tab_), int(Tab::Lessons));
     }
 
     void import_reloadsOnlyTheFirstImportedList_andDeletedPracticesLeaveIt()
@@ -258,9 +213,9 @@ private slots:
         main->Import().Attach(imports);
         GlobalSettings settings(*m_settings);
         for (const QString& name : {QStringLiteral("t.txt"), QStringLiteral("p.txt")})
-            QVERIFY(test::WriteFile(m_dir.filePath(name), "Words to type."));
-        imports.files = {{ImportKind::SpeedTest, m_dir.filePath(QStringLiteral("t.txt"))},
-                         {ImportKind::Practice, m_dir.filePath(QStringLiteral("p.txt"))}};
+            QVERIFY(test::WriteFile(m_reg->FilePath(name), "Words to type."));
+        imports.files = {{ImportKind::SpeedTest, m_reg->FilePath(QStringLiteral("t.txt"))},
+                         {ImportKind::Practice, m_reg->FilePath(QStringLiteral("p.txt"))}};
         main->OnCommand(Command::ImportCustom);
         QCOMPARE(main->Catalogue().CustomPractices().Count(), 1);
         QCOMPARE(main->Catalogue().CustomSpeedTests().Count(), 0);

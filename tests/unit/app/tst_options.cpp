@@ -8,12 +8,11 @@
 #include "audio/SoundOptions.h"
 #include "FakeMainView.h"
 #include "platform/KnownFolders.h"
-#include "platform/RegistryStore.h"
-#include "settings/SettingsStore.h"
 #include "settings/UserProfile.h"
 #include "TestClock.h"
-#include "TestDataFolder.h"
+#include "TestRegistry.h"
 
+#include <optional>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -48,27 +47,21 @@ class OptionsTest final : public QObject
     Q_OBJECT
 
 private:
-    test::TestDataFolder m_data;
-    RegistryStore m_registry;
-    std::unique_ptr<SettingsStore> m_settings;
+    std::optional<test::TestRegistry> m_reg;
+    SettingsStore* m_settings = nullptr;
     std::unique_ptr<UserProfile> m_profile;
     test::TestClock m_clock;
 
 private slots:
     void init()
     {
-        static int run = 0;
-        QVERIFY(m_registry.Open(m_data.Path() + u"/r%1.sqlite"_s.arg(++run)) ==
-                RegistryStore::OpenResult::Opened);
-        m_settings = std::make_unique<SettingsStore>(m_registry);
+        m_settings = &m_reg.emplace(u"Bob"_s).settings;
         m_profile = std::make_unique<UserProfile>(*m_settings);
-        QVERIFY(m_settings->CreateUser(u"Bob"_s, 5));
     }
     void cleanup()
     {
         m_profile.reset();
-        m_settings.reset();
-        m_registry.Close();
+        m_reg.reset();
     }
 
     void fontSize_buttonsStopAtTheirLimits_data()
@@ -206,7 +199,7 @@ private slots:
         m_settings->WriteText(u"Settings"_s, u"CLFirstRun"_s, u"0"_s);
         m_settings->WriteText(UserKeyOf(u"Ann"_s), u"ShowTimers"_s, u"1"_s);
         test::FakeMainView window;
-        MainController main(*m_settings, m_clock, m_data.Path());
+        MainController main(*m_settings, m_clock, m_reg->Path());
         main.Initialize(window);
         FakeOptionsView dialogs;
         main.OptionsAndUsers().AttachView(&dialogs);
@@ -223,7 +216,7 @@ private slots:
     {
         m_settings->WriteText(u"Settings"_s, u"CLFirstRun"_s, u"0"_s);
         test::FakeMainView window;
-        MainController main(*m_settings, m_clock, m_data.Path());
+        MainController main(*m_settings, m_clock, m_reg->Path());
         main.Initialize(window);
         FakeOptionsView dialogs;
         main.OptionsAndUsers().AttachView(&dialogs);

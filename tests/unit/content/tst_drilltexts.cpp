@@ -75,24 +75,6 @@ private slots:
         QCOMPARE(practice->PreviewText(), practice->Text() + u"\r\n"_s);
     }
 
-    void lettersAndNumbers_areAboutOneDigitInTen()
-    {
-        DrillTextGenerator generator(m_random);
-        qsizetype digits = 0;
-        qsizetype characters = 0;
-        for (int i = 0; i < 200; ++i) {
-            const QString text = generator.GenerateCharacters(true, true, true);
-            for (QChar c : text) {
-                if (c == u' ')
-                    continue;
-                ++characters;
-                digits += c.isDigit() ? 1 : 0;
-            }
-        }
-        const double share = double(digits) / double(characters);
-        QVERIFY2(share > 0.08 && share < 0.12, qPrintable(QString::number(share)));
-    }
-
     void lowerWords_areFiftyListWordsBetweenSingleSpaces()
     {
         for (quint32 seed : {1u, 99u, 31337u}) {

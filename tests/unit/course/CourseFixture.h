@@ -4,15 +4,13 @@
 #include "app/MainController.h"
 #include "FakeMainView.h"
 #include "KeyInput.h"
-#include "platform/RegistryStore.h"
 #include "progress/ResultsStore.h"
 #include "session/TypingSession.h"
-#include "settings/SettingsStore.h"
 #include "settings/UserProfile.h"
 #include "TestClock.h"
+#include "TestRegistry.h"
 
 #include <memory>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace clavora::test {
@@ -22,24 +20,19 @@ namespace clavora::test {
 class CourseFixture final
 {
     // Declared first, so the settings outlive the controller that uses them.
-    QTemporaryDir m_dir;
-    RegistryStore m_registry;
-    std::unique_ptr<SettingsStore> m_settings;
+    TestRegistry m_reg{UserName};
+    SettingsStore* m_settings = &m_reg.settings;
 
 public:
     static inline const QString UserName = QStringLiteral("Ann");
 
     CourseFixture()
     {
-        m_registry.Open(m_dir.filePath(QStringLiteral("registry.sqlite")));
-        m_settings = std::make_unique<SettingsStore>(m_registry);
         m_settings->WriteText(QStringLiteral("Settings"), QStringLiteral("FirstRun"), QStringLiteral("0"));
-        m_settings->CreateUser(UserName, 5);
-        m_settings->SelectUser(UserName);
         // Finished exercises write their report rows beside the test's registry.
-        m_settings->WriteUserText(QStringLiteral("ReportFolder"), m_dir.filePath(QStringLiteral("Reports")));
+        m_settings->WriteUserText(QStringLiteral("ReportFolder"), m_reg.FilePath(QStringLiteral("Reports")));
         view.onFinishedNotice_ = [this] { controller->OnFinishedNoticeClosed(); };
-        controller = std::make_unique<MainController>(*m_settings, clock, m_dir.path());
+        controller = std::make_unique<MainController>(*m_settings, clock, m_reg.Path());
         controller->Initialize(view);
         QCoreApplication::processEvents();
         QTRY_VERIFY(controller->StartupLoadDone());

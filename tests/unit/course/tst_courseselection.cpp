@@ -107,23 +107,6 @@ private slots:
         QVERIFY(!unknown.Choice());
     }
 
-    void practicesForTheUsersTypeComeFirst()
-    {
-        CourseFixture f;
-        PracticeSelection selection(f.controller->Catalogue(), 2, QString());
-        selection.SelectCategory(int(selection.Categories().indexOf(u"Prose"_s)));
-        QVERIFY(selection.Rows().size() > 3);
-        int previousDistance = -1;
-        for (const PracticeSelection::Row& row : selection.Rows()) {
-            const PracticeEntry* practice = f.controller->Catalogue().Practices().Find(row.key);
-            QVERIFY(practice);
-            QCOMPARE(practice->Category(), u"Prose"_s);
-            const int distance = std::abs(practice->UserType() - 2);
-            QVERIFY2(distance >= previousDistance, qPrintable(row.title));
-            previousDistance = distance;
-        }
-    }
-
     void clearButtons_onlyForTheirRevisionPractice()
     {
         CourseFixture f;

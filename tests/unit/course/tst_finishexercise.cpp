@@ -225,25 +225,6 @@ private slots:
         }
     }
 
-    void awardSound_playsOnlyWhenAskedFor_data()
-    {
-        QTest::addColumn<bool>("playAwardSounds");
-        QTest::addRow("asked for") << true;
-        QTest::addRow("not asked for") << false;
-    }
-
-    void awardSound_playsOnlyWhenAskedFor()
-    {
-        QFETCH(bool, playAwardSounds);
-        CourseFixture f;
-        f.Profile().Set(Profile::PlayAwardSounds, playAwardSounds);
-        f.controller->ApplyDisplayOptions();
-        f.SetEntry(1);
-        f.RunCurrentEntry(SlowMs);
-        // The event player comes into being with the first sound asked of it.
-        QCOMPARE(f.controller->Sounds().EventPlayer() != nullptr, playAwardSounds);
-    }
-
     // Leaving the typing view during a speed test pauses it: the text, the typed characters and
     // the clock wait for the user's return, F9 does not resume it unseen, and Stop still works.
     void leavingTheTypingViewWhileBusy_pausesTheExercise_data()

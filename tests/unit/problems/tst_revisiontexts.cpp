@@ -221,22 +221,6 @@ private slots:
             QVERIFY(fraction >= 0.0 && fraction <= 1.0);
     }
 
-    void regenerate_stopsAfterCancel()
-    {
-        QVERIFY(m_folder->store.AddProblemWord(u"quick"_s, Noon));
-        QVERIFY(m_folder->store.AddProblemChar(u"q"_s, Noon));
-        const QStringList wordList = SampleWordList();
-        RandomGenerator random(3);
-        int checks = 0;
-        const RevisionProgress progress{[&] { return ++checks > 10; }, nullptr, nullptr};
-        const QList<RevisionText> texts =
-            RevisionTextGenerator(m_folder->store, wordList, random)
-                .RegenerateRevisionTexts({RevisionKind::ProblemWords, RevisionKind::ProblemChars}, progress);
-        QCOMPARE(texts.size(), 1);
-        QCOMPARE(texts[0].status, RevisionStatus::Cancelled);
-        QCOMPARE(texts[0].text, QStringList(10, u"quick"_s).join(u' '));
-    }
-
     void encode_escapesEveryByteOutsideTheSafeSet_data()
     {
         QTest::addColumn<QString>("value");

@@ -1,12 +1,7 @@
 #pragma once
 
-#include "settings/SettingsStore.h"
-#include "platform/RegistryStore.h"
 #include "progress/ResultsStore.h"
-#include "testsupport/TestDataFolder.h"
-
-#include <memory>
-#include <QTest>
+#include "testsupport/TestRegistry.h"
 
 namespace clavora::test {
 
@@ -14,13 +9,6 @@ namespace clavora::test {
 class ResultsFixture final
 {
 public:
-    ResultsFixture()
-    {
-        QCOMPARE_NE(registry.Open(data.Path() + QStringLiteral("/registry.sqlite")),
-                    RegistryStore::OpenResult::Failed);
-        QVERIFY(settings.CreateUser(QStringLiteral("Alice"), 5));
-    }
-
     QString Folder(int exerciseKind) const { return settings.KindResultsKey(exerciseKind); }
     QString Record(int exerciseKind, int index) const
     {
@@ -31,9 +19,9 @@ public:
         return settings.ReadText(Record(exerciseKind, index), name);
     }
 
-    TestDataFolder data;
-    RegistryStore registry;
-    SettingsStore settings{registry};
+    TestRegistry base{QStringLiteral("Alice")};
+    RegistryStore& registry = base.registry;
+    SettingsStore& settings = base.settings;
     ResultsStore results{settings};
 };
 

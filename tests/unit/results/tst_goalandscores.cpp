@@ -99,25 +99,6 @@ private slots:
         QCOMPARE(speeds, (QList<int>{55, 41, 41, 0, 0}));
     }
 
-    void pointTooltip_listsTheRecord()
-    {
-        HistoryPoint point;
-        point.title = u"Home Row: Basics 1"_s;
-        point.date = u"2024-03-05"_s;
-        point.durationText = u"61.20 s"_s;
-        point.wpmGross = u"35.000000"_s;
-        point.wpmNet = u"33.000000"_s;
-        point.errors = u"2"_s;
-        point.corrections = u"1"_s;
-        point.accuracyText = u"98.86%"_s;
-        point.awardText = u"Silver"_s;
-        point.score = 1250;
-        QCOMPARE(PointTooltip(point, false),
-                 u"Title: Home Row: Basics 1\nDate: 2024-03-05\nDuration: 61.20 s\nGross Speed: 35.000000\n"
-                 "Net Speed: 33.000000\nErrors: 2\nCorrections: 1\nAccuracy: 98.86%\nAward: Silver"_s);
-        QCOMPARE(PointTooltip(point, true), u"Date: 2024-03-05\nScore: 1250"_s);
-    }
-
     void chartSeries_readEveryFolderByKind()
     {
         test::ResultsFixture f;

@@ -60,9 +60,7 @@ private slots:
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("typeCell");
         QTest::addRow("skill test") << 1 << u"Skill Test,"_s;
-        QTest::addRow("lesson") << 2 << u"Lesson,"_s;
         QTest::addRow("keypad lesson") << 3 << u"Lesson,"_s;
-        QTest::addRow("random speed test") << 6 << u"Speed Test,"_s;
         QTest::addRow("custom speed test") << 8 << u"Custom Speed Test,"_s;
         QTest::addRow("dictation") << 13 << u"< unknown >,"_s;
         QTest::addRow("nonsense") << -7 << u"< unknown >,"_s;

@@ -235,22 +235,6 @@ private slots:
         QTEST(clock.Text(), "text");
         QTEST(clock.TextWidth(), "width");
     }
-
-    void countdown_resumesFromRemainingTime()
-    {
-        ExerciseClock clock;
-        clock.SetUpCountdown(60);
-        clock.StartClock(1000);
-        QCOMPARE(clock.CountdownTotal(), 60);
-        clock.TickClock(1020);
-        QCOMPARE(clock.Text(), u"00:40"_s);
-        clock.StopClock(1025);
-        QCOMPARE(clock.ShownSeconds(), 35);
-        clock.StartClock(2000);
-        QCOMPARE(clock.CountdownTotal(), 35);
-        clock.TickClock(2036);
-        QCOMPARE(clock.ShownSeconds(), -1);
-    }
 };
 
 QTEST_GUILESS_MAIN(PanelLayoutTest)

@@ -1,9 +1,8 @@
-#include "platform/RegistryStore.h"
-#include "settings/SettingsStore.h"
 #include "settings/UserProfile.h"
 #include "settings/ValueFormat.h"
+#include "TestRegistry.h"
 
-#include <QTemporaryDir>
+#include <optional>
 #include <QTest>
 
 using namespace clavora;
@@ -13,19 +12,15 @@ class SettingsStoreTest : public QObject
     Q_OBJECT
 
 private:
-    QTemporaryDir m_dir;
-    RegistryStore m_registry;
-    std::unique_ptr<SettingsStore> m_settings;
+    std::optional<test::TestRegistry> m_reg;
+    SettingsStore* m_settings = nullptr;
 
     void WriteRaw(const QString& name, const QString& value) { m_settings->WriteUserText(name, value); }
 
 private slots:
     void init()
     {
-        static int run = 0;
-        QVERIFY(m_registry.Open(m_dir.filePath(QStringLiteral("r%1.sqlite").arg(++run))) ==
-                RegistryStore::OpenResult::Opened);
-        m_settings = std::make_unique<SettingsStore>(m_registry);
+        m_settings = &m_reg.emplace().settings;
         m_settings->SelectUser(QStringLiteral("Alice"));
     }
 
@@ -131,12 +126,6 @@ private slots:
         QTEST(m_settings->KindResultsKey(kind), "key");
     }
 
-    void kindWithoutSubkey_writesIntoResultsItself()
-    {
-        m_settings->WriteKindInt(4, QStringLiteral("X"), 3);
-        QCOMPARE(m_settings->ReadInt(QStringLiteral("Users\\Alice\\Results"), QStringLiteral("X"), 0), 3);
-    }
-
     void createUser_writesProfileAndBecomesCurrent()
     {
         QVERIFY(m_settings->CreateUser(QStringLiteral("Bob"), 3));
@@ -146,8 +135,6 @@ private slots:
         QCOMPARE(profile.Get(Profile::Type), 3);
         QVERIFY(profile.Get(Profile::TakeInitialSkillTest));
         QVERIFY(!profile.Get(Profile::IsSkillTestTaken));
-        QVERIFY(profile.Get(Profile::CorrectionsForced));
-        QVERIFY(profile.Get(Profile::DisplayAnimations));
         QCOMPARE(m_settings->ReadUserText(QStringLiteral("GoalWPM")), QStringLiteral("0"));
         QCOMPARE(m_settings->ReadUserText(QStringLiteral("CurrExerciseEntry")), QStringLiteral("0"));
     }

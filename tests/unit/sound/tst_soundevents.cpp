@@ -1,12 +1,11 @@
 #include "audio/SoundEvents.h"
 #include "MemoryAudioOut.h"
 #include "Mpg123Reference.h"
-#include "platform/RegistryStore.h"
 #include "services/SoundPlayer.h"
-#include "settings/SettingsStore.h"
 #include "settings/UserProfile.h"
+#include "TestRegistry.h"
 
-#include <QTemporaryDir>
+#include <optional>
 #include <QTest>
 
 using namespace clavora;
@@ -31,12 +30,7 @@ class TestSoundEvents final : public QObject
 private slots:
     void init()
     {
-        static int run = 0;
-        QVERIFY(m_registry.Open(m_dir.filePath(u"registry%1.sqlite"_s.arg(++run))) ==
-                RegistryStore::OpenResult::Opened);
-        m_settings = std::make_unique<SettingsStore>(m_registry);
-        QVERIFY(m_settings->CreateUser(u"Alice"_s, 5));
-        QVERIFY(m_settings->SelectUser(u"Alice"_s));
+        m_settings = &m_reg.emplace(u"Alice"_s).settings;
         QVERIFY(GlobalSettings(*m_settings).Set(Profile::InstallerPath, ShippedData));
         m_output = std::make_shared<MemoryAudioOut::State>();
         m_events = std::make_unique<SoundEvents>(
@@ -46,13 +40,12 @@ private slots:
     void cleanup()
     {
         m_events.reset();
-        m_settings.reset();
-        m_registry.Close();
+        m_reg.reset();
     }
 
     void installStep_writesTheDefaultTableInOrder()
     {
-        QVERIFY(!m_registry.KeyExists(SoundEvents::AssignmentsKey));
+        QVERIFY(!m_reg->registry.KeyExists(SoundEvents::AssignmentsKey));
         QVERIFY(SoundEvents::InstallDefaultAssignments(*m_settings));
 
         // Which sound each award plays is proven by the playing table below.
@@ -60,7 +53,7 @@ private slots:
                                 u"Gold Award"_s, u"Platinum Award"_s, u"Diamond Award"_s};
         QCOMPARE(m_settings->SubkeyNames(SoundEvents::AssignmentsKey), names);
         for (const QString& name : names) {
-            QCOMPARE(m_registry.ValueNames(EventKey(name)).size(), 4);
+            QCOMPARE(m_reg->registry.ValueNames(EventKey(name)).size(), 4);
             QCOMPARE(m_settings->ReadText(EventKey(name), u"EventName"_s), name);
             const QString sound = m_settings->ReadText(EventKey(name), u"AssignedSound"_s);
             QCOMPARE(m_settings->ReadText(EventKey(name), u"DefaultSound"_s), sound);
@@ -143,7 +136,7 @@ private slots:
             QVERIFY(m_settings->WriteText(EventKey(u"Extra"_s), u"AssignedSound"_s, u"hypebeat"_s));
             QVERIFY(m_settings->WriteInt(EventKey(u"Extra"_s), u"Award"_s, 1));
         } else if (change == u"installer elsewhere") {
-            QVERIFY(GlobalSettings(*m_settings).Set(Profile::InstallerPath, m_dir.path()));
+            QVERIFY(GlobalSettings(*m_settings).Set(Profile::InstallerPath, m_reg->Path()));
         }
 
         QTEST(m_events->PlayEventSound(award), "result");
@@ -217,9 +210,8 @@ private:
         return m_output->written;
     }
 
-    QTemporaryDir m_dir;
-    RegistryStore m_registry;
-    std::unique_ptr<SettingsStore> m_settings;
+    std::optional<test::TestRegistry> m_reg;
+    SettingsStore* m_settings = nullptr;
     std::shared_ptr<MemoryAudioOut::State> m_output;
     std::unique_ptr<SoundEvents> m_events;
 };

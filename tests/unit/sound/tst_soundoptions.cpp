@@ -1,12 +1,11 @@
 // The sound page of the options dialog, and the notice when a chosen device is replaced.
 #include "audio/SoundOptions.h"
 #include "MemoryAudioOut.h"
-#include "platform/RegistryStore.h"
 #include "services/SoundPlayer.h"
-#include "settings/SettingsStore.h"
 #include "settings/UserProfile.h"
+#include "TestRegistry.h"
 
-#include <QTemporaryDir>
+#include <optional>
 #include <QTest>
 
 using namespace clavora;
@@ -27,10 +26,7 @@ class TestSoundOptions final : public QObject
 private slots:
     void init()
     {
-        QVERIFY(m_registry.Open(m_dir.filePath(u"r%1.sqlite"_s.arg(++m_run))) ==
-                RegistryStore::OpenResult::Opened);
-        m_settings = std::make_unique<SettingsStore>(m_registry);
-        QVERIFY(m_settings->CreateUser(u"Alice"_s, 5));
+        m_settings = &m_reg.emplace(u"Alice"_s).settings;
         m_settings->WriteText(u"Settings"_s, u"InstallerPath"_s, QStringLiteral(CLAVORA_SOURCE_DIR "/data"));
         QVERIFY(SoundEvents::InstallDefaultAssignments(*m_settings));
         m_output = std::make_shared<MemoryAudioOut::State>();
@@ -40,21 +36,7 @@ private slots:
     void cleanup()
     {
         m_events.reset();
-        m_settings.reset();
-        m_registry.Close();
-    }
-
-    void page_showsEventsByAwardAndTheShippedSounds()
-    {
-        SoundOptions page(*m_settings, *m_events, Devices);
-        QStringList events;
-        for (const SoundOptions::Row& row : page.Rows())
-            events.append(row.eventName);
-        QCOMPARE(events, (QStringList{u"Error"_s, u"Bronze Award"_s, u"Silver Award"_s, u"Gold Award"_s,
-                                      u"Platinum Award"_s, u"Diamond Award"_s}));
-        QCOMPARE(page.AvailableSounds(), (QStringList{u"applause3"_s, u"hypebeat"_s, u"rockguitar"_s,
-                                                      u"softbeep"_s, u"trumpet-n-sax1"_s, u"trumpets1"_s}));
-        QCOMPARE(page.DeviceIndex(), 0);
+        m_reg.reset();
     }
 
     // A table with a gap in its award numbers: every event keeps its own row's sound.
@@ -135,10 +117,8 @@ private:
         return [state = m_output] { return std::make_unique<MemoryAudioOut>(state); };
     }
 
-    int m_run = 0;
-    QTemporaryDir m_dir;
-    RegistryStore m_registry;
-    std::unique_ptr<SettingsStore> m_settings;
+    std::optional<test::TestRegistry> m_reg;
+    SettingsStore* m_settings = nullptr;
     std::shared_ptr<MemoryAudioOut::State> m_output;
     std::unique_ptr<SoundEvents> m_events;
 };

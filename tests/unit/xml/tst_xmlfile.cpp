@@ -156,15 +156,6 @@ private slots:
             QCOMPARE(entries, 2000);
     }
 
-    void cancel_beforeDecoding()
-    {
-        const QString path = m_dir->filePath(u"c.xml"_s);
-        QVERIFY(WriteFile(path, "<r/>"));
-        XmlDocument document;
-        QCOMPARE(document.LoadFromFile(path, nullptr, [] { return true; }), XmlParseStatus::Cancelled);
-        QVERIFY(!document.Root().FirstChild());
-    }
-
     void write_exactBytes_data()
     {
         QTest::addColumn<QString>("xml");
@@ -200,16 +191,6 @@ private slots:
         QTEST(document.Serialise(), "bytes");
     }
 
-    void write_indentedDepth()
-    {
-        XmlDocument document;
-        document.ParseFromText(u"<?xml version=\"1.0\"?><r><a><b>t</b><c/></a><!--n--></r>"_s);
-        QCOMPARE(
-            XmlWriter::Serialise(document.Root(), 0),
-            QByteArray("<?xml version=\"1.0\"?>\r\n<r>\r\n\t<a>\r\n\t\t<b>t</b>\r\n\t\t<c/>\r\n\t</a>\r\n"
-                       "\t<!--n-->\r\n</r>\r\n"));
-    }
-
     // A custom catalogue as first written, saved and read back.
     void nextkey_roundTrip()
     {
@@ -228,32 +209,6 @@ private slots:
         QCOMPARE(reread.LoadFromFile(path), XmlParseStatus::Loaded);
         QCOMPARE(test::Outline(reread.Root(), false), before);
         QCOMPARE(reread.Serialise(), saved);
-    }
-
-    void build_appendAndReplace()
-    {
-        XmlDocument document;
-        XmlNode* root = document.CreateElement(&document.Root(), u"custompractices"_s);
-        XmlNode* nextKey = document.CreateElement(root, u"nextkey"_s);
-        document.SetTextChild(nextKey, u"500"_s);
-        XmlNode* practice = document.CreateElement(root, u"practice"_s);
-        practice->AddAttribute(u"kind"_s, u"a\"b"_s);
-        document.SetTextChild(document.CreateElement(practice, u"key"_s), u"500"_s);
-        QVERIFY(practice->PreservesWhitespace());
-
-        // Replacing keeps the place of the first text child and drops the others.
-        document.AppendText(nextKey, u"9"_s);
-        document.SetTextChild(nextKey, u"501"_s);
-        QCOMPARE(test::Outline(document.Root()),
-                 u"custompractices(nextkey('501'),practice[kind=a\"b](key('500')))"_s);
-
-        QVERIFY(document.RemoveChild(root, practice));
-        QVERIFY(!document.RemoveChild(root, practice));
-        QCOMPARE(root->LastChild(), nextKey);
-        document.CreateElement(root, u"practice"_s);
-        QCOMPARE(document.Serialise(),
-                 QByteArray("<custompractices><nextkey>501</nextkey>\r\n<practice/></custompractices>\r\n"));
-        QCOMPARE(document.RootElement(), root);
     }
 
     void save_replacesOldFileWhole()

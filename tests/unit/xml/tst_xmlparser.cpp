@@ -217,62 +217,6 @@ private slots:
         QVERIFY(document.RootElement()->FirstChildNamed(u"a")->Attributes().isEmpty());
     }
 
-    void lookups()
-    {
-        XmlDocument document;
-        document.ParseFromText(u"<r><p>1</p><q/><p>2</p>t<p><x>3</x></p><P>4</P></r>"_s);
-        XmlNode* root = document.RootElement();
-        QVERIFY(root);
-
-        QStringList texts;
-        for (XmlNode* p : root->ChildrenNamed(u"p"))
-            texts << p->NodeText();
-        // The third p's first child is an element: its text is empty.
-        QCOMPARE(texts, (QStringList{u"1"_s, u"2"_s, QString()}));
-        QCOMPARE(root->FirstChildNamed(u"P")->NodeText(), u"4"_s);
-        QVERIFY(!root->FirstChildNamed(u"x"));
-        QVERIFY(!root->FirstChildNamed(u""));
-        QVERIFY(!XmlNode::NextNamed(nullptr, u"p"));
-        QCOMPARE(root->FirstChildNamed(u"q")->NodeText(), QString());
-        // A text node's own text.
-        QCOMPARE(root->FirstChildNamed(u"q")->NextSibling()->NextSibling()->NodeText(), u"t"_s);
-        QCOMPARE(document.Root().NodeText(), QString());
-    }
-
-    void catalogueLookups_data()
-    {
-        QTest::addColumn<QString>("child");
-        QTest::addColumn<bool>("found");
-        QTest::addColumn<QString>("fixed");
-        QTest::addColumn<QString>("growable");
-
-        const QString longText(300, u'k');
-        QTest::addRow("present") << u"<key>500</key>"_s << true << u"500"_s << u"500"_s;
-        QTest::addRow("long text cut in the fixed field")
-            << u"<key>%1</key>"_s.arg(longText) << true << longText.left(259) << longText;
-        QTest::addRow("missing") << u"<other>1</other>"_s << false << QString() << QString();
-        QTest::addRow("empty element") << u"<key/>"_s << false << QString() << QString();
-        QTest::addRow("empty text") << u"<key></key>"_s << false << QString() << QString();
-        QTest::addRow("first child not text") << u"<key><b>1</b></key>"_s << false << QString() << QString();
-        QTest::addRow("blank counts as text") << u"<key> </key>"_s << true << u" "_s << u" "_s;
-    }
-
-    void catalogueLookups()
-    {
-        QFETCH(QString, child);
-        QFETCH(bool, found);
-
-        XmlDocument document;
-        document.ParseFromText(u"<practice>%1</practice>"_s.arg(child));
-        const XmlNode* entry = document.RootElement();
-        QString fixedField = u"stale"_s;
-        QString growableField = u"stale"_s;
-        QCOMPARE(entry->ReadChildTextFixed(u"key", fixedField), found);
-        QCOMPARE(entry->ReadChildText(u"key", growableField), found);
-        QTEST(fixedField, "fixed");
-        QTEST(growableField, "growable");
-    }
-
     void deepNesting_loadsWithoutExhaustingStack()
     {
         constexpr int Depth = 1000000;
