@@ -3,14 +3,14 @@
 #include "app/AccessKeys.h"
 #include "app/CommandStateRules.h"
 #include "app/CommandTables.h"
-#include "app/ImportController.h"
-#include "app/MainController.h"
-#include "app/StartHint.h"
-#include "app/OptionsController.h"
 #include "app/DictationController.h"
 #include "app/GamesController.h"
-#include "app/widgets/GamesViewWidget.h"
+#include "app/ImportController.h"
+#include "app/MainController.h"
+#include "app/OptionsController.h"
 #include "app/ProgressController.h"
+#include "app/StartHint.h"
+#include "app/widgets/GamesViewWidget.h"
 #include "app/widgets/TypingView.h"
 #include "audio/widgets/DictationView.h"
 #include "dialogs/ExerciseFinishedDialog.h"
@@ -56,9 +56,23 @@ namespace {
 
 const QString MainWindowKey = QStringLiteral("MainWindow");
 
+constexpr int ToolbarIconSize = 32;
+
 QIcon ToolbarIcon(int bitmap)
 {
-    return QIcon(QStringLiteral(":/icons/") + QString::number(bitmap) + QStringLiteral(".svg"));
+    const QString base = QStringLiteral(":/icons/") + QString::number(bitmap);
+    QIcon icon;
+    icon.addFile(base + QStringLiteral(".png"), QSize(ToolbarIconSize, ToolbarIconSize));
+    icon.addFile(base + QStringLiteral("@2x.png"), QSize(2 * ToolbarIconSize, 2 * ToolbarIconSize));
+    return icon;
+}
+
+QIcon ApplicationIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 32, 64, 128})
+        icon.addFile(QStringLiteral(":/icons/clavora-%1.png").arg(size), QSize(size, size));
+    return icon;
 }
 
 QKeySequence SequenceOf(const CommandTables::Accelerator& accelerator)
@@ -99,7 +113,7 @@ void MarkAccessKeys(const QList<QAction*>& actions, const QString& reserved)
 MainWindow::MainWindow(MainController& controller, QWidget* parent)
     : QMainWindow(parent), m_controller(controller)
 {
-    setWindowIcon(QIcon(QStringLiteral(":/icons/clavora.svg")));
+    setWindowIcon(ApplicationIcon());
     setWindowTitle(MainController::ProductTitle + QStringLiteral(" by Oxley Software"));
 }
 
