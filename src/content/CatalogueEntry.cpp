@@ -14,17 +14,26 @@ int CatalogueEntry::ExerciseKey() const
     return ResourceNumberOf(m_key).value_or(0);
 }
 
-void CatalogueEntry::SetText(const QString& text)
+void CatalogueEntry::SetText(QString text)
 {
-    m_text = text;
-    m_previewText = BuildPreviewText(m_text);
+    m_text = std::move(text);
+    m_previewText.clear();
+    m_previewBuilt = false;
 }
 
 void CatalogueEntry::MarkLoaded(int ordinal)
 {
     m_ordinal = ordinal;
-    m_previewText = BuildPreviewText(m_text);
     m_loaded = true;
+}
+
+const QString& CatalogueEntry::PreviewText() const
+{
+    if (!m_previewBuilt) {
+        m_previewText = BuildPreviewText(m_text);
+        m_previewBuilt = true;
+    }
+    return m_previewText;
 }
 
 QString CatalogueEntry::BuildPreviewText(QStringView text)
@@ -74,7 +83,6 @@ bool CatalogueEntry::LoadTextNamedByKey(const EntrySources& sources)
     std::optional<QString> text = sources.resources(*number);
     if (!text)
         return false;
-    // The preview is built once the entry is accepted.
     m_text = std::move(*text);
     return true;
 }

@@ -62,11 +62,12 @@ public:
     // 1-based position among the accepted entries of its list.
     int Ordinal() const { return m_ordinal; }
     const QString& Text() const { return m_text; }
-    const QString& PreviewText() const { return m_previewText; }
+    // Built on first use: most entries are never previewed.
+    const QString& PreviewText() const;
     bool IsLoaded() const { return m_loaded; }
 
-    // Replaces the text and rebuilds the preview.
-    void SetText(const QString& text);
+    // Replaces the text; the preview follows it.
+    void SetText(QString text);
     // Called once the entry has been accepted into its list.
     void MarkLoaded(int ordinal);
 
@@ -84,14 +85,15 @@ protected:
     void SetKey(const QString& key) { m_key = key; }
     void SetTitle(const QString& title) { m_title = title; }
     void SetOrdinal(int ordinal) { m_ordinal = ordinal; }
-    // Sets the text read while parsing; the preview follows when the entry is accepted.
-    void SetLoadedText(QString text) { m_text = std::move(text); }
+    // Sets the text read while parsing.
+    void SetLoadedText(QString text) { SetText(std::move(text)); }
 
 private:
     QString m_key;
     QString m_title;
     QString m_text;
-    QString m_previewText;
+    mutable QString m_previewText;
+    mutable bool m_previewBuilt = false;
     int m_ordinal = 0;
     bool m_loaded = false;
 };
