@@ -9,6 +9,9 @@
 #include "settings/SettingsStore.h"
 
 #include <QApplication>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 #include <QCommandLineParser>
 #include <QTimer>
 
@@ -75,6 +78,11 @@ int main(int argc, char* argv[])
         });
     }
 
+#if defined(__GLIBC__)
+    // The start-up load frees most of what it allocates (the parsed catalogues); glibc keeps such
+    // pages unless asked, and an idle tutor should not hold them.
+    QObject::connect(&controller, &MainController::StartupLoadFinished, &app, [] { malloc_trim(0); });
+#endif
     if (unattended) {
         const auto quitWhenLoaded = [&controller] {
             if (controller.StartupLoadDone())
