@@ -21,6 +21,7 @@
 #include "dialogs/SpeedTestDialog.h"
 #include "dialogs/StartupWizard.h"
 #include "gui/ConfirmQuestion.h"
+#include "gui/DeferredIconEngine.h"
 #include "gui/HelpWindow.h"
 #include "gui/ProgressWindow.h"
 #include "gui/StandardDialogs.h"
@@ -61,18 +62,17 @@ constexpr int ToolbarIconSize = 32;
 QIcon ToolbarIcon(int bitmap)
 {
     const QString base = QStringLiteral(":/icons/") + QString::number(bitmap);
-    QIcon icon;
-    icon.addFile(base + QStringLiteral(".png"), QSize(ToolbarIconSize, ToolbarIconSize));
-    icon.addFile(base + QStringLiteral("@2x.png"), QSize(2 * ToolbarIconSize, 2 * ToolbarIconSize));
-    return icon;
+    return DeferredIconEngine::Icon(
+        {{base + QStringLiteral(".png"), QSize(ToolbarIconSize, ToolbarIconSize)},
+         {base + QStringLiteral("@2x.png"), QSize(2 * ToolbarIconSize, 2 * ToolbarIconSize)}});
 }
 
 QIcon ApplicationIcon()
 {
-    QIcon icon;
+    DeferredIconEngine::Files files;
     for (const int size : {16, 32, 64, 128})
-        icon.addFile(QStringLiteral(":/icons/clavora-%1.png").arg(size), QSize(size, size));
-    return icon;
+        files.append({QStringLiteral(":/icons/clavora-%1.png").arg(size), QSize(size, size)});
+    return DeferredIconEngine::Icon(files);
 }
 
 QKeySequence SequenceOf(const CommandTables::Accelerator& accelerator)
