@@ -17,6 +17,7 @@ int CatalogueEntry::ExerciseKey() const
 void CatalogueEntry::SetText(QString text)
 {
     m_text = std::move(text);
+    m_textReader = {};
     m_previewText.clear();
     m_previewBuilt = false;
 }
@@ -27,10 +28,19 @@ void CatalogueEntry::MarkLoaded(int ordinal)
     m_loaded = true;
 }
 
+const QString& CatalogueEntry::Text() const
+{
+    if (m_textReader) {
+        m_text = m_textReader(m_textNumber).value_or(QString());
+        m_textReader = {};
+    }
+    return m_text;
+}
+
 const QString& CatalogueEntry::PreviewText() const
 {
     if (!m_previewBuilt) {
-        m_previewText = BuildPreviewText(m_text);
+        m_previewText = BuildPreviewText(Text());
         m_previewBuilt = true;
     }
     return m_previewText;
@@ -80,6 +90,14 @@ bool CatalogueEntry::LoadTextNamedByKey(const EntrySources& sources)
     const std::optional<int> number = ResourceNumberOf(m_key);
     if (!number || !sources.resources)
         return false;
+    if (sources.resourceExists) {
+        if (!sources.resourceExists(*number))
+            return false;
+        m_text.clear();
+        m_textReader = sources.resources;
+        m_textNumber = *number;
+        return true;
+    }
     std::optional<QString> text = sources.resources(*number);
     if (!text)
         return false;
