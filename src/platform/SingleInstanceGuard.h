@@ -1,14 +1,16 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QString>
 
-class QLocalServer;
+class QSocketNotifier;
 
 namespace clavora {
 
 // One running tutor per user and data folder. The first process listens on a local socket; a
-// later one asks it to come to the front and then exits.
+// later one asks it to come to the front and then exits. Plain POSIX sockets: the guard runs on
+// every start, and the socket classes of the network module would page in far more than it needs.
 class SingleInstanceGuard final : public QObject
 {
     Q_OBJECT
@@ -26,9 +28,12 @@ signals:
 
 private:
     void OnNewConnection();
+    void OnReadable(int connection, QSocketNotifier* reader);
 
     QString m_serverName;
-    QLocalServer* m_server = nullptr;
+    QString m_socketPath;
+    int m_listener = -1;
+    QList<int> m_connections;
 };
 
 } // namespace clavora
