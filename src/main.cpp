@@ -14,6 +14,7 @@
 #endif
 #include <QCommandLineParser>
 #include <QTimer>
+#include <QWindow>
 
 using namespace clavora;
 
@@ -62,6 +63,7 @@ int main(int argc, char* argv[])
     StartupTrace::Mark("window built");
     window.show();
     StartupTrace::Mark("window shown");
+    StartupTrace::MarkFirstPaint(window.windowHandle());
 
     if (opened == RegistryStore::OpenResult::RecoveredFromDamage) {
         QTimer::singleShot(0, &window, [&window, &registry] {
