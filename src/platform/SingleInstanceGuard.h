@@ -22,6 +22,7 @@ public:
     // True when this process is the first; false when another instance was told to activate.
     bool TryBecomePrimary();
     QString ServerName() const { return m_serverName; }
+    QString SocketPath() const { return m_socketPath; }
 
 signals:
     void ActivationRequested();

@@ -173,7 +173,7 @@ private slots:
         QVERIFY(start);
         QCOMPARE(start->text(), QStringLiteral("Start"));
         QCOMPARE(start->toolTip(), QStringLiteral("Start exercise (F9)"));
-        QVERIFY(!start->icon().isNull());
+        QVERIFY(!start->icon().pixmap(32, 32).isNull());
         QToolButton* goal = toolbar->ButtonOf(5, Command::GoalWpm);
         QVERIFY(goal);
         QCOMPARE(goal->toolTip(), QStringLiteral("Reset Goal WPM"));
