@@ -9,8 +9,12 @@
 #include "settings/SettingsStore.h"
 
 #include <QApplication>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 #include <QCommandLineParser>
 #include <QTimer>
+#include <QWindow>
 
 using namespace clavora;
 
@@ -59,6 +63,7 @@ int main(int argc, char* argv[])
     StartupTrace::Mark("window built");
     window.show();
     StartupTrace::Mark("window shown");
+    StartupTrace::MarkFirstPaint(window.windowHandle());
 
     if (opened == RegistryStore::OpenResult::RecoveredFromDamage) {
         QTimer::singleShot(0, &window, [&window, &registry] {
@@ -75,6 +80,11 @@ int main(int argc, char* argv[])
         });
     }
 
+#if defined(__GLIBC__)
+    // The start-up load frees most of what it allocates (the parsed catalogues); glibc keeps such
+    // pages unless asked, and an idle tutor should not hold them.
+    QObject::connect(&controller, &MainController::StartupLoadFinished, &app, [] { malloc_trim(0); });
+#endif
     if (unattended) {
         const auto quitWhenLoaded = [&controller] {
             if (controller.StartupLoadDone())

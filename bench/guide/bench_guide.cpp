@@ -64,8 +64,9 @@ void BM_RenderKeyboardGuideWidget(benchmark::State& state)
 }
 BENCHMARK(BM_RenderKeyboardGuideWidget)->Unit(benchmark::kMicrosecond);
 
-// Building both panels decodes every guide picture at one scale; with readyAll, every picture is
-// also made ready to paint, as if each key of both guides had been shown once.
+// The first paint of both idle guides: their keyboard and keypad pictures are decoded at one
+// scale; with readyAll, every picture is made ready to paint, as if each key of both guides had
+// been shown once.
 void DecodeAll(benchmark::State& state, qreal ratio, bool readyAll)
 {
     const QList<int> keyboardNumbers = GuideKeyTables::KeyboardPictures();
@@ -80,9 +81,25 @@ void DecodeAll(benchmark::State& state, qreal ratio, bool readyAll)
                 benchmark::DoNotOptimize(keyboard.Picture(number).cacheKey());
             for (const int number : keypadNumbers)
                 benchmark::DoNotOptimize(keypad.Picture(number).cacheKey());
+        } else {
+            benchmark::DoNotOptimize(keyboard.Picture(keyboardNumbers.first()).cacheKey());
+            benchmark::DoNotOptimize(keypad.Picture(keypadNumbers.first()).cacheKey());
         }
     }
 }
+
+// What a key press pays when it shows a hand for the first time: one picture decoded.
+void BM_FirstUseOfOneHand(benchmark::State& state)
+{
+    const QList<int> numbers = GuideKeyTables::KeyboardPictures();
+    const int hand = numbers.last();
+    for (auto _ : state) {
+        GuidePictures pictures;
+        pictures.Load(numbers, 1.0, GuideKeyTables::KeyboardPictureSize.height());
+        benchmark::DoNotOptimize(pictures.Picture(hand).cacheKey());
+    }
+}
+BENCHMARK(BM_FirstUseOfOneHand)->Unit(benchmark::kMicrosecond);
 
 void BM_DecodeGuidePictures(benchmark::State& state)
 {

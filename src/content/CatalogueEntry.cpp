@@ -14,17 +14,36 @@ int CatalogueEntry::ExerciseKey() const
     return ResourceNumberOf(m_key).value_or(0);
 }
 
-void CatalogueEntry::SetText(const QString& text)
+void CatalogueEntry::SetText(QString text)
 {
-    m_text = text;
-    m_previewText = BuildPreviewText(m_text);
+    m_text = std::move(text);
+    m_textReader = {};
+    m_previewText.clear();
+    m_previewBuilt = false;
 }
 
 void CatalogueEntry::MarkLoaded(int ordinal)
 {
     m_ordinal = ordinal;
-    m_previewText = BuildPreviewText(m_text);
     m_loaded = true;
+}
+
+const QString& CatalogueEntry::Text() const
+{
+    if (m_textReader) {
+        m_text = m_textReader(m_textNumber).value_or(QString());
+        m_textReader = {};
+    }
+    return m_text;
+}
+
+const QString& CatalogueEntry::PreviewText() const
+{
+    if (!m_previewBuilt) {
+        m_previewText = BuildPreviewText(Text());
+        m_previewBuilt = true;
+    }
+    return m_previewText;
 }
 
 QString CatalogueEntry::BuildPreviewText(QStringView text)
@@ -71,10 +90,17 @@ bool CatalogueEntry::LoadTextNamedByKey(const EntrySources& sources)
     const std::optional<int> number = ResourceNumberOf(m_key);
     if (!number || !sources.resources)
         return false;
+    if (sources.resourceExists) {
+        if (!sources.resourceExists(*number))
+            return false;
+        m_text.clear();
+        m_textReader = sources.resources;
+        m_textNumber = *number;
+        return true;
+    }
     std::optional<QString> text = sources.resources(*number);
     if (!text)
         return false;
-    // The preview is built once the entry is accepted.
     m_text = std::move(*text);
     return true;
 }

@@ -15,11 +15,16 @@ class XmlNode;
 
 // Gives the text of a numbered built-in text resource, or nothing when there is none.
 using TextResourceReader = std::function<std::optional<QString>(int number)>;
+// Whether a numbered built-in text resource exists, without reading it.
+using TextResourceCheck = std::function<bool(int number)>;
 
 // What entries read besides their XML element.
 struct EntrySources
 {
     TextResourceReader resources;
+    // When given, a text named by a key is only looked for while loading and read on first use:
+    // most exercises are never opened in a session.
+    TextResourceCheck resourceExists;
     // Custom entries: the folder their exercise files live in (empty when it does not exist), and
     // the names of the regular files in it. Only a file listed there is ever opened.
     QString exerciseFolder;
@@ -61,12 +66,13 @@ public:
     const QString& Title() const { return m_title; }
     // 1-based position among the accepted entries of its list.
     int Ordinal() const { return m_ordinal; }
-    const QString& Text() const { return m_text; }
-    const QString& PreviewText() const { return m_previewText; }
+    const QString& Text() const;
+    // Built on first use: most entries are never previewed.
+    const QString& PreviewText() const;
     bool IsLoaded() const { return m_loaded; }
 
-    // Replaces the text and rebuilds the preview.
-    void SetText(const QString& text);
+    // Replaces the text; the preview follows it.
+    void SetText(QString text);
     // Called once the entry has been accepted into its list.
     void MarkLoaded(int ordinal);
 
@@ -84,14 +90,18 @@ protected:
     void SetKey(const QString& key) { m_key = key; }
     void SetTitle(const QString& title) { m_title = title; }
     void SetOrdinal(int ordinal) { m_ordinal = ordinal; }
-    // Sets the text read while parsing; the preview follows when the entry is accepted.
-    void SetLoadedText(QString text) { m_text = std::move(text); }
+    // Sets the text read while parsing.
+    void SetLoadedText(QString text) { SetText(std::move(text)); }
 
 private:
     QString m_key;
     QString m_title;
-    QString m_text;
-    QString m_previewText;
+    mutable QString m_text;
+    // Reads the text named by the key on first use; empty once read.
+    mutable TextResourceReader m_textReader;
+    int m_textNumber = 0;
+    mutable QString m_previewText;
+    mutable bool m_previewBuilt = false;
     int m_ordinal = 0;
     bool m_loaded = false;
 };

@@ -17,8 +17,12 @@ namespace clavora {
 ExerciseCatalogue::ExerciseCatalogue(const QString& productDataFolder, TextResourceReader resources)
     : m_customFolder(productDataFolder), m_resources(std::move(resources))
 {
-    if (!m_resources)
+    if (m_resources) {
+        m_resourceExists = [reader = m_resources](int number) { return reader(number).has_value(); };
+    } else {
         m_resources = [](int number) { return ResourceStore::Text(number); };
+        m_resourceExists = [](int number) { return ResourceStore::Exists(number); };
+    }
 }
 
 std::optional<QString> ExerciseCatalogue::LoadTextResource(int number) const
@@ -28,7 +32,7 @@ std::optional<QString> ExerciseCatalogue::LoadTextResource(int number) const
 
 EntrySources ExerciseCatalogue::BuiltInSources() const
 {
-    return EntrySources{m_resources, QString(), {}};
+    return EntrySources{m_resources, m_resourceExists, QString(), {}};
 }
 
 template <typename Entry> bool ExerciseCatalogue::LoadBuiltIn(CatalogueList<Entry>& list) const
@@ -39,7 +43,7 @@ template <typename Entry> bool ExerciseCatalogue::LoadBuiltIn(CatalogueList<Entr
 template <typename Entry> bool ExerciseCatalogue::LoadCustom(CatalogueList<Entry>& list) const
 {
     const QString folder = m_customFolder.Subfolder(Entry::Format.customSubfolder);
-    const EntrySources sources{m_resources, folder, CustomFolder::RegularFileNames(folder)};
+    const EntrySources sources{m_resources, m_resourceExists, folder, CustomFolder::RegularFileNames(folder)};
     return list.LoadFromFile(m_customFolder.FilePath(Entry::Format.customFile), sources);
 }
 

@@ -92,6 +92,7 @@ private:
 
     CustomFolder m_customFolder;
     TextResourceReader m_resources;
+    TextResourceCheck m_resourceExists;
     LessonList m_lessons;
     PracticeList m_practices;
     SpeedTestList m_speedTests;

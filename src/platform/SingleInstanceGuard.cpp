@@ -1,15 +1,34 @@
 #include "platform/SingleInstanceGuard.h"
 
+#include <cerrno>
+#include <cstring>
+#include <QByteArrayView>
 #include <QCryptographicHash>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QDir>
+#include <QFile>
+#include <QSocketNotifier>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace clavora {
 
 namespace {
 
-constexpr int ConnectTimeoutMs = 500;
 const char ActivateMessage[] = "activate\n";
+
+// False when the path does not fit a socket address.
+bool AddressOf(const QString& path, sockaddr_un& address)
+{
+    const QByteArray encoded = QFile::encodeName(path);
+    address = {};
+    address.sun_family = AF_UNIX;
+    if (encoded.size() >= qsizetype(sizeof(address.sun_path)))
+        return false;
+    std::memcpy(address.sun_path, encoded.constData(), size_t(encoded.size()));
+    return true;
+}
 
 } // namespace
 
@@ -18,40 +37,79 @@ SingleInstanceGuard::SingleInstanceGuard(const QString& dataFolder, QObject* par
     const QByteArray hash =
         QCryptographicHash::hash(dataFolder.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
     m_serverName = QStringLiteral("OxleySoftware_InstanceWindow-") + QString::fromLatin1(hash);
+    m_socketPath = QDir::tempPath() + u'/' + m_serverName;
 }
 
-SingleInstanceGuard::~SingleInstanceGuard() = default;
+SingleInstanceGuard::~SingleInstanceGuard()
+{
+    for (const int connection : std::as_const(m_connections))
+        ::close(connection);
+    if (m_listener >= 0) {
+        ::close(m_listener);
+        ::unlink(QFile::encodeName(m_socketPath).constData());
+    }
+}
 
 bool SingleInstanceGuard::TryBecomePrimary()
 {
-    {
-        QLocalSocket socket;
-        socket.connectToServer(m_serverName);
-        if (socket.waitForConnected(ConnectTimeoutMs)) {
-            socket.write(ActivateMessage);
-            socket.waitForBytesWritten(ConnectTimeoutMs);
-            socket.disconnectFromServer();
+    sockaddr_un address;
+    if (!AddressOf(m_socketPath, address))
+        return true; // no guard is better than no tutor
+    const auto* generic = reinterpret_cast<const sockaddr*>(&address);
+    const int client = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (client >= 0) {
+        const bool answered = ::connect(client, generic, sizeof(address)) == 0;
+        if (answered)
+            ::send(client, ActivateMessage, sizeof(ActivateMessage) - 1, MSG_NOSIGNAL);
+        ::close(client);
+        if (answered)
             return false;
-        }
     }
     // Nobody answered: a socket left behind by a crashed instance must not block this one.
-    QLocalServer::removeServer(m_serverName);
-    m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    connect(m_server, &QLocalServer::newConnection, this, &SingleInstanceGuard::OnNewConnection);
-    m_server->listen(m_serverName);
+    ::unlink(address.sun_path);
+    m_listener = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (m_listener < 0)
+        return true;
+    // Only this user may ask the tutor to come to the front.
+    const mode_t previousMask = ::umask(S_IRWXG | S_IRWXO);
+    const bool bound = ::bind(m_listener, generic, sizeof(address)) == 0;
+    ::umask(previousMask);
+    if (!bound || ::listen(m_listener, SOMAXCONN) != 0) {
+        ::close(m_listener);
+        m_listener = -1;
+        return true;
+    }
+    auto* notifier = new QSocketNotifier(m_listener, QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, &SingleInstanceGuard::OnNewConnection);
     return true;
 }
 
 void SingleInstanceGuard::OnNewConnection()
 {
-    while (QLocalSocket* socket = m_server->nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-            if (socket->readAll().contains("activate"))
-                emit ActivationRequested();
-        });
+    for (;;) {
+        const int connection = ::accept4(m_listener, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+        if (connection < 0)
+            return;
+        m_connections.append(connection);
+        auto* reader = new QSocketNotifier(connection, QSocketNotifier::Read, this);
+        connect(reader, &QSocketNotifier::activated, this,
+                [this, connection, reader] { OnReadable(connection, reader); });
     }
+}
+
+void SingleInstanceGuard::OnReadable(int connection, QSocketNotifier* reader)
+{
+    char buffer[64];
+    const ssize_t count = ::recv(connection, buffer, sizeof(buffer), 0);
+    if (count > 0 && QByteArrayView(buffer, count).contains("activate"))
+        emit ActivationRequested();
+    if (count > 0 || (count < 0 && (errno == EAGAIN || errno == EINTR)))
+        return;
+    // The other instance has hung up (or the connection failed): done with it.
+    reader->setEnabled(false);
+    reader->deleteLater();
+    m_connections.removeOne(connection);
+    ::close(connection);
 }
 
 } // namespace clavora

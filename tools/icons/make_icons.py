@@ -1,6 +1,12 @@
 #!/usr/bin/env python3
 """Write the toolbar icons (resources/icons/<bitmap>.svg) and the application icon.
 
+Each SVG is also rendered to PNG, which the program embeds: the toolbar icons at
+32 px (<bitmap>.png) and 64 px (<bitmap>@2x.png, high-DPI screens), the
+application icon at 16, 32, 64 and 128 px (clavora-<size>.png). Drawing SVG at
+start-up costs more than decoding these small pictures; the SVG files stay the
+sources (and the scalable icon the package installs).
+
 All icons share one palette and one drawing style: flat shapes on a 48 x 48
 grid, each filled with a gentle top-to-bottom gradient of its colour, white or
 ink details, and lines and text strokes of 2.5 units or more so they still read
@@ -9,6 +15,7 @@ Edit the drawings here and run the script again; the SVG files are committed.
 """
 import math
 import os
+import subprocess
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
 ICON_DIR = os.path.join(ROOT, "resources", "icons")
@@ -304,11 +311,22 @@ def write(name, text):
         f.write(text)
 
 
+def render(name, size, png_name):
+    png = os.path.join(ICON_DIR, png_name)
+    subprocess.run(["rsvg-convert", "-w", str(size), "-h", str(size), "-o", png,
+                    os.path.join(ICON_DIR, name)], check=True)
+    subprocess.run(["optipng", "-quiet", "-o2", "-strip", "all", png], check=True)
+
+
 def main():
     os.makedirs(ICON_DIR, exist_ok=True)
     for number, draw in TOOLBAR_ICONS.items():
         write(f"{number}.svg", draw())
+        render(f"{number}.svg", 32, f"{number}.png")
+        render(f"{number}.svg", 64, f"{number}@2x.png")
     write("clavora.svg", application_icon())
+    for size in (16, 32, 64, 128):
+        render("clavora.svg", size, f"clavora-{size}.png")
 
 
 if __name__ == "__main__":

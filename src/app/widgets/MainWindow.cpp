@@ -11,7 +11,6 @@
 #include "app/ProgressController.h"
 #include "app/StartHint.h"
 #include "app/widgets/GamesViewWidget.h"
-#include "app/ProgressController.h"
 #include "app/widgets/TypingView.h"
 #include "audio/widgets/DictationView.h"
 #include "dialogs/CertificateDialog.h"
@@ -23,6 +22,7 @@
 #include "dialogs/SpeedTestDialog.h"
 #include "dialogs/StartupWizard.h"
 #include "gui/ConfirmQuestion.h"
+#include "gui/DeferredIconEngine.h"
 #include "gui/HelpWindow.h"
 #include "gui/ProgressWindow.h"
 #include "gui/StandardDialogs.h"
@@ -58,9 +58,22 @@ namespace {
 
 const QString MainWindowKey = QStringLiteral("MainWindow");
 
+constexpr int ToolbarIconSize = 32;
+
 QIcon ToolbarIcon(int bitmap)
 {
-    return QIcon(QStringLiteral(":/icons/") + QString::number(bitmap) + QStringLiteral(".svg"));
+    const QString base = QStringLiteral(":/icons/") + QString::number(bitmap);
+    return DeferredIconEngine::Icon(
+        {{base + QStringLiteral(".png"), QSize(ToolbarIconSize, ToolbarIconSize)},
+         {base + QStringLiteral("@2x.png"), QSize(2 * ToolbarIconSize, 2 * ToolbarIconSize)}});
+}
+
+QIcon ApplicationIcon()
+{
+    DeferredIconEngine::Files files;
+    for (const int size : {16, 32, 64, 128})
+        files.append({QStringLiteral(":/icons/clavora-%1.png").arg(size), QSize(size, size)});
+    return DeferredIconEngine::Icon(files);
 }
 
 QKeySequence SequenceOf(const CommandTables::Accelerator& accelerator)
@@ -101,7 +114,7 @@ void MarkAccessKeys(const QList<QAction*>& actions, const QString& reserved)
 MainWindow::MainWindow(MainController& controller, QWidget* parent)
     : QMainWindow(parent), m_controller(controller)
 {
-    setWindowIcon(QIcon(QStringLiteral(":/icons/clavora.svg")));
+    setWindowIcon(ApplicationIcon());
     setWindowTitle(MainController::ProductTitle + QStringLiteral(" by Oxley Software"));
 }
 

@@ -36,10 +36,15 @@ private:
 
 } // namespace
 
-DictationView::DictationView(const Clock& clock, QWidget* parent)
-    : QWidget(parent), m_clock(clock), m_typing(new QPlainTextEdit(this)),
-      m_transcription(new QPlainTextEdit(this))
+DictationView::DictationView(const Clock& clock, QWidget* parent) : QWidget(parent), m_clock(clock) {}
+
+void DictationView::EnsureBoxes()
 {
+    // Built when first needed: most sessions never open the dictation view.
+    if (m_typing)
+        return;
+    m_typing = new QPlainTextEdit(this);
+    m_transcription = new QPlainTextEdit(this);
     for (QPlainTextEdit* box : {m_typing, m_transcription}) {
         box->setFrameShape(QFrame::StyledPanel);
         box->setFrameShadow(QFrame::Sunken);
@@ -50,17 +55,37 @@ DictationView::DictationView(const Clock& clock, QWidget* parent)
     m_typing->setPlaceholderText(QStringLiteral("[Start typing here]"));
     m_transcription->setReadOnly(true);
     m_transcription->hide();
-    SetFontSize(20);
+    ApplyFont();
+    LayOut(m_transcriptionShown);
 }
 
 void DictationView::SetFontSize(int pixels)
 {
+    m_fontPixels = pixels > 0 ? pixels : DefaultFontPixels;
+    if (m_typing)
+        ApplyFont();
+}
+
+void DictationView::ApplyFont()
+{
     QFont font;
     font.setFamilies({QStringLiteral("MS Shell Dlg 2"), QStringLiteral("DejaVu Sans")});
-    font.setPixelSize(pixels > 0 ? pixels : 20);
+    font.setPixelSize(m_fontPixels);
     font.setWeight(QFont::Normal);
     m_typing->setFont(font);
     m_transcription->setFont(font);
+}
+
+QPlainTextEdit* DictationView::TypingBox()
+{
+    EnsureBoxes();
+    return m_typing;
+}
+
+QPlainTextEdit* DictationView::TranscriptionBox()
+{
+    EnsureBoxes();
+    return m_transcription;
 }
 
 std::optional<qsizetype> DictationView::RunSelection(const QList<DictationRow>& rows)
@@ -97,17 +122,18 @@ bool DictationView::AskToCompare(bool& dontAskAgain)
 
 void DictationView::ClearTyping()
 {
-    m_typing->clear();
+    TypingBox()->clear();
 }
 
 void DictationView::SetTranscription(const QString& text)
 {
-    m_transcription->setPlainText(text);
+    TranscriptionBox()->setPlainText(text);
 }
 
 void DictationView::LayOut(bool transcriptionShown)
 {
     m_transcriptionShown = transcriptionShown;
+    EnsureBoxes();
     const DictationPlayer::Layout layout = DictationPlayer::LayoutFor(size(), transcriptionShown);
     m_typing->setGeometry(layout.typing);
     m_transcription->setGeometry(layout.transcription);
@@ -116,13 +142,20 @@ void DictationView::LayOut(bool transcriptionShown)
 
 void DictationView::FocusTyping()
 {
-    m_typing->setFocus();
+    TypingBox()->setFocus();
+}
+
+void DictationView::showEvent(QShowEvent* event)
+{
+    EnsureBoxes();
+    QWidget::showEvent(event);
 }
 
 void DictationView::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    LayOut(m_transcriptionShown);
+    if (m_typing)
+        LayOut(m_transcriptionShown);
 }
 
 } // namespace clavora

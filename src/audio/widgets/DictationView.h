@@ -33,16 +33,23 @@ public:
     void LayOut(bool transcriptionShown) override;
     void FocusTyping() override;
 
-    QPlainTextEdit* TypingBox() const { return m_typing; }
-    QPlainTextEdit* TranscriptionBox() const { return m_transcription; }
+    QPlainTextEdit* TypingBox();
+    QPlainTextEdit* TranscriptionBox();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    static constexpr int DefaultFontPixels = 20;
+
+    void EnsureBoxes();
+    void ApplyFont();
+
     const Clock& m_clock;
-    QPlainTextEdit* m_typing;
-    QPlainTextEdit* m_transcription;
+    QPlainTextEdit* m_typing = nullptr;
+    QPlainTextEdit* m_transcription = nullptr;
+    int m_fontPixels = DefaultFontPixels;
     bool m_transcriptionShown = false;
 };
 

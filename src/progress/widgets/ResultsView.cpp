@@ -20,7 +20,13 @@ const QString ResultsView::AddUserItem = QStringLiteral("Add a new user");
 
 ResultsView::ResultsView(ProgressController& controller, QWidget* parent)
     : QWidget(parent), m_controller(controller)
+{}
+
+void ResultsView::EnsureBuilt()
 {
+    // Built when first needed: the results view stays hidden until its tab is chosen.
+    if (m_chart)
+        return;
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(12, 12, 12, 12);
     layout->setSpacing(12);
@@ -60,8 +66,33 @@ ResultsView::ResultsView(ProgressController& controller, QWidget* parent)
             [this](int index) { m_controller.OnUserTypeChosen(m_shownUser, index + 1); });
 }
 
+void ResultsView::showEvent(QShowEvent* event)
+{
+    EnsureBuilt();
+    QWidget::showEvent(event);
+}
+
+ProgressChart* ResultsView::Chart()
+{
+    EnsureBuilt();
+    return m_chart;
+}
+
+QComboBox* ResultsView::UserList()
+{
+    EnsureBuilt();
+    return m_users;
+}
+
+QComboBox* ResultsView::UserTypeList()
+{
+    EnsureBuilt();
+    return m_userType;
+}
+
 void ResultsView::ShowResults(const ResultsPage& page)
 {
+    EnsureBuilt();
     m_shownUser = page.shownUser;
     m_users->clear();
     m_users->addItem(AddUserItem);

@@ -28,14 +28,19 @@ public:
     std::optional<int> RunGoalDialog(const GoalDialogSetup& setup) override;
     void ShowHighScores(const QList<HighScoreRow>& rows) override;
 
-    ProgressChart* Chart() const { return m_chart; }
-    QComboBox* UserList() const { return m_users; }
-    QComboBox* UserTypeList() const { return m_userType; }
+    ProgressChart* Chart();
+    QComboBox* UserList();
+    QComboBox* UserTypeList();
     QString ShownUser() const { return m_shownUser; }
 
     static const QString AddUserItem;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    void EnsureBuilt();
+
     ProgressController& m_controller;
     QString m_shownUser;
     QComboBox* m_users = nullptr;

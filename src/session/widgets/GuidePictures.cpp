@@ -72,7 +72,7 @@ void GuidePictures::Load(const QList<int>& numbers, qreal devicePixelRatio, int 
     m_pictures.clear();
     m_pictures.reserve(numbers.size());
     for (const int number : numbers)
-        m_pictures.insert(number, {Decode(number, scale), QPixmap()});
+        m_pictures.insert(number, {});
     m_scale = scale;
 }
 
@@ -82,13 +82,16 @@ QPixmap GuidePictures::Picture(int number) const
     if (found == m_pictures.end())
         return {};
     Entry& entry = found.value();
-    if (entry.ready.isNull() && !entry.decoded.isNull()) {
-        const qreal scale = entry.decoded.devicePixelRatio();
-        const int rows = std::min(entry.decoded.height(), static_cast<int>(m_visibleHeight * scale));
-        QImage ready = ToPremultiplied(entry.decoded, rows);
-        ready.setDevicePixelRatio(scale);
-        entry.ready = QPixmap::fromImage(std::move(ready));
-        entry.decoded = QImage();
+    if (!entry.decoded) {
+        entry.decoded = true;
+        const QImage decoded = Decode(number, m_scale);
+        if (!decoded.isNull()) {
+            const qreal scale = decoded.devicePixelRatio();
+            const int rows = std::min(decoded.height(), static_cast<int>(m_visibleHeight * scale));
+            QImage ready = ToPremultiplied(decoded, rows);
+            ready.setDevicePixelRatio(scale);
+            entry.ready = QPixmap::fromImage(std::move(ready));
+        }
     }
     return entry.ready;
 }

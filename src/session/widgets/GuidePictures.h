@@ -12,14 +12,14 @@ namespace clavora {
 class GuidePictures final
 {
 public:
-    // Decodes every picture of the list for a device pixel ratio; a ratio already loaded keeps
+    // Chooses the pictures of the list for a device pixel ratio; a ratio already loaded keeps
     // what it has. Guides draw no picture above their top, so rows past visibleHeight (logical
     // pixels) are never seen and are left out of the painting copies.
     void Load(const QList<int>& numbers, qreal devicePixelRatio, int visibleHeight);
 
     // The picture with that number, ready to paint; an empty pixmap when it is not there. A
-    // picture is made ready on its first use: most hands are needed late or never, and the
-    // painting copies are four times the size of the decoded palette pictures.
+    // picture is decoded on its first use: an idle guide shows only its keyboard, most hands are
+    // needed late or never, and one small picture decodes well within a key press.
     QPixmap Picture(int number) const;
     bool IsLoaded() const { return m_scale > 0; }
     // 1 or 2: which drawings are loaded.
@@ -31,8 +31,8 @@ public:
 private:
     struct Entry
     {
-        QImage decoded; // until the first use
         QPixmap ready;
+        bool decoded = false; // tried once, whether or not the picture was there
     };
 
     mutable QHash<int, Entry> m_pictures;

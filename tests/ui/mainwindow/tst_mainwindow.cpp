@@ -160,6 +160,13 @@ private slots:
         m_controller->OnCommand(Command::TabLessons);
     }
 
+    void toolbar_iconsDraw()
+    {
+        // Icons are read at their first paint; asked for a picture they must give one.
+        QToolButton* start = m_window->Toolbar()->ButtonOf(1, Command::Start);
+        QVERIFY(start && !start->icon().pixmap(32, 32).isNull());
+    }
+
     void idleTypingView_tellsWhatStartBegins_data()
     {
         QTest::addColumn<int>("tabCommand");
