@@ -38,7 +38,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://clavora.github.io/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt loads these at run time, so no linked library names them.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6, fonts-liberation2, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2, fonts-dejavu-core")
 set(CPACK_PACKAGE_DESCRIPTION "Clavora teaches touch typing step by step. A short skill test finds the
 starting point, then 28 lessons lead from the home row to the numeric keypad
 while an on-screen keyboard shows the next key and the finger that presses it.

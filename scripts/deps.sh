@@ -5,7 +5,7 @@ set -euo pipefail
 
 build_packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6
+    qt6-base-dev qt6-qpa-plugins
     libsqlite3-dev libmpg123-dev libasound2-dev
     fonts-liberation2 fonts-dejavu-core
 )
