@@ -97,6 +97,11 @@ public:
         screen.KeyDown('A');
         Frame();
     }
+    FlurrixField& Started()
+    {
+        Start();
+        return Field();
+    }
 
     QTemporaryDir folder;
     TestSceneHost host;

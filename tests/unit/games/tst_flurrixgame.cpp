@@ -59,8 +59,7 @@ private slots:
     void completingWords_scoresAndLevelsUp()
     {
         FlurrixFixture game;
-        game.Start();
-        FlurrixField& field = game.Field();
+        FlurrixField& field = game.Started();
         field.SetHealth(50);
         game.Type(field.FallingWords().front()->Text());
         game.Frame();
@@ -85,8 +84,7 @@ private slots:
     {
         QFETCH(int, kind);
         FlurrixFixture game;
-        game.Start();
-        FlurrixField& field = game.Field();
+        FlurrixField& field = game.Started();
         field.SetHealth(40);
         field.InsertWord(u"gask"_s, kind);
         game.Type(u"gask"_s);
@@ -99,8 +97,7 @@ private slots:
     void clearingWord_clearsTheScreenWithoutABomb()
     {
         FlurrixFixture game;
-        game.Start();
-        FlurrixField& field = game.Field();
+        FlurrixField& field = game.Started();
         const int waiting = FlurrixRules::PointsForLength(int(field.FallingWords().front()->Text().size()));
         field.InsertWord(u"flask"_s, 0);
         field.InsertWord(u"sad"_s, 3);
@@ -115,8 +112,7 @@ private slots:
     void bomb_clearsAndScores_untilNoneAreLeft()
     {
         FlurrixFixture game;
-        game.Start();
-        FlurrixField& field = game.Field();
+        FlurrixField& field = game.Started();
         field.InsertWord(u"glass"_s, 2); // no ten times for a bombed word
         game.screen.KeyDown(VkSpace);
         QCOMPARE(field.Score(), 150 + 10);
@@ -132,8 +128,7 @@ private slots:
     void wordLands_exactlyAtTheLandingLine()
     {
         FlurrixFixture game;
-        game.Start();
-        FlurrixField& field = game.Field();
+        FlurrixField& field = game.Started();
         FallingWord* word = field.InsertWord(u"lad"_s, 0);
         word->SetPosition(10, FlurrixFixture::Height - FlurrixRules::LandingMargin - 2);
         game.Frame();
@@ -156,8 +151,7 @@ private slots:
     {
         QFETCH(int, level);
         FlurrixFixture game;
-        game.Start();
-        FlurrixField& field = game.Field();
+        FlurrixField& field = game.Started();
         field.SetLevel(level);
         FallingWord* as = field.InsertWord(u"as"_s, 0);
         FallingWord* at = field.InsertWord(u"at"_s, 0);
@@ -206,8 +200,7 @@ private slots:
     void pausedGame_resumesWithAnyKey_andPlaysIt()
     {
         FlurrixFixture game;
-        game.Start();
-        FlurrixField& field = game.Field();
+        FlurrixField& field = game.Started();
         game.screen.KeyDown(VkEscape);
         game.screen.KeyDown(VkEscape); // Esc resumes and pauses again at once
         QCOMPARE(game.screen.State(), GameState::Paused);
