@@ -31,11 +31,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Bronze with honours, or nothing at all over no time.
+// Bronze with honours.
 ResultFigures BronzeFigures(quint32 durationMs)
 {
-    return durationMs == 0 ? ResultFigures{0, 153, 0, 0, 0, 0.0, 0.0, 0.0, 100.0}
-                           : ResultFigures{durationMs, 153, 0, 0, 0, 30.6, 30.6, 9180.0, 100.0};
+    return {durationMs, 153, 0, 0, 0, 30.6, 30.6, 9180.0, 100.0};
 }
 
 ExerciseFinishedContent Content(QList<CourseButton> buttons)

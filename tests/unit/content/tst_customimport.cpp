@@ -19,6 +19,7 @@ class CustomImportTest : public QObject
 private:
     QTemporaryDir m_dir;
     QString m_data;
+    int m_run = 0; // a fresh data folder for every test function
 
     QString Source(const QString& name, const QByteArray& bytes) const
     {
@@ -55,10 +56,7 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        m_data = m_dir.filePath(QStringLiteral("data%1").arg(QDateTime::currentMSecsSinceEpoch()));
-    }
+    void init() { m_data = m_dir.filePath(QStringLiteral("data%1").arg(++m_run)); }
 
     void importsIntoAFreshInstallation_data()
     {

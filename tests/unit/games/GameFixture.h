@@ -86,10 +86,12 @@ public:
         host.clock.Advance(16);
         screen.Update(host);
     }
+    // Types the keys and runs the frame that takes them in.
     void Type(const QString& text)
     {
         for (const QChar ch : text)
             screen.Character(ch);
+        Frame();
     }
     // Starts a game with a key and runs its first frame.
     void Start()

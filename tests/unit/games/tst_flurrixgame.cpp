@@ -12,11 +12,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Puts a word just above its landing line: the next frame's fall lands it.
-FallingWord* AboutToLand(FlurrixField& field, const QString& text)
+// Puts a word just above its landing line: by default the next frame's fall lands it.
+FallingWord* AboutToLand(FlurrixField& field, const QString& text, int pixelsAbove = 1)
 {
     FallingWord* word = field.InsertWord(text, 0);
-    word->SetPosition(10, FlurrixFixture::Height - FlurrixRules::LandingMargin - 1);
+    word->SetPosition(10, FlurrixFixture::Height - FlurrixRules::LandingMargin - pixelsAbove);
     return word;
 }
 
@@ -27,7 +27,6 @@ void ScoreThenLose(FlurrixFixture& game, const QString& text, int kind)
     FlurrixField& field = game.Field();
     field.InsertWord(text, kind);
     game.Type(text);
-    game.Frame();
     field.SetHealth(25);
     AboutToLand(field, u"lass"_s);
     game.Frame();
@@ -62,7 +61,6 @@ private slots:
         FlurrixField& field = game.Started();
         field.SetHealth(50);
         game.Type(field.FallingWords().front()->Text());
-        game.Frame();
         QCOMPARE(field.Score(), 10);
         QCOMPARE(field.Level(), 2);
         QCOMPARE(field.Health(), 52);
@@ -88,7 +86,6 @@ private slots:
         field.SetHealth(40);
         field.InsertWord(u"gask"_s, kind);
         game.Type(u"gask"_s);
-        game.Frame();
         QTEST(field.Score(), "score");
         QTEST(field.Health(), "health");
         QTEST(field.Bombs(), "bombs");
@@ -102,7 +99,6 @@ private slots:
         field.InsertWord(u"flask"_s, 0);
         field.InsertWord(u"sad"_s, 3);
         game.Type(u"sad"_s);
-        game.Frame();
         // sad, then the words cleared: flask, the waiting word and the word that came at once.
         QCOMPARE(field.Score(), 50 + 150 + waiting + 10);
         QCOMPARE(field.Bombs(), FlurrixRules::StartBombs);
@@ -129,8 +125,7 @@ private slots:
     {
         FlurrixFixture game;
         FlurrixField& field = game.Started();
-        FallingWord* word = field.InsertWord(u"lad"_s, 0);
-        word->SetPosition(10, FlurrixFixture::Height - FlurrixRules::LandingMargin - 2);
+        FallingWord* word = AboutToLand(field, u"lad"_s, 2);
         game.Frame();
         QCOMPARE(field.Health(), 100);
         QCOMPARE(field.FallingWords().front().get(), word);
@@ -156,12 +151,10 @@ private slots:
         FallingWord* as = field.InsertWord(u"as"_s, 0);
         FallingWord* at = field.InsertWord(u"at"_s, 0);
         game.Type(u"a"_s);
-        game.Frame();
         QCOMPARE(as->MatchedLength(), 1);
         QCOMPARE(at->MatchedLength(), 1);
         QCOMPARE(game.environment.errorSounds, 0);
         game.Type(u"x"_s);
-        game.Frame();
         QVERIFY(field.TypedText().isEmpty());
         QTEST(field.Health(), "health");
         QCOMPARE(game.environment.errorSounds, 1);
@@ -280,10 +273,8 @@ private slots:
         game.Start();
         FlurrixField& field = game.Field();
         game.Type(field.FallingWords().front()->Text());
-        game.Frame();
         field.SetLevel(11);
         game.Type(field.FallingWords().front()->Text());
-        game.Frame();
         QCOMPARE(game.screen.State(), GameState::Menu);
         QCOMPARE(game.environment.endedScores, QList<int>{20});
         QVERIFY(!field.Notice().isEmpty());
