@@ -13,8 +13,9 @@ namespace clavora::test {
 
 // An audio output that keeps what it is given. By default it plays instantly: whatever is written
 // counts as played at once. With holding on, written sound stays queued until PlayQueued, so a
-// test can keep a sound "playing" as long as it likes. Safe to inspect from the test thread while
-// a player feeds it.
+// test can keep a sound "playing" as long as it likes; with realTime on, queued sound drains at
+// the sample rate, as a sound card would. Safe to inspect from the test thread while a player
+// feeds it.
 class MemoryAudioOut final : public AudioOut
 {
 public:
@@ -36,6 +37,7 @@ public:
         bool refuseExactFormat = false;
         bool refuseEverything = false;
         bool holding = false;
+        bool realTime = false;
         bool failWrites = false;
         bool opensOnFallbackDevice = false; // the chosen device is "gone": the default plays
         // Read back by the test.
@@ -87,6 +89,7 @@ public:
         m_state->written.clear();
         m_format = format;
         m_capacity = qint64(blockFrames) * blockCount;
+        m_lastDrain = SteadyClock::now();
         return true;
     }
     void Close() override
@@ -105,6 +108,7 @@ public:
     qint64 WritableFrames() override
     {
         std::lock_guard lock(m_state->lock);
+        DrainLocked();
         if (!m_state->isOpen || m_state->failWrites)
             return -1;
         return m_capacity - m_state->queuedFrames;
@@ -118,13 +122,14 @@ public:
         const qsizetype bytes = qsizetype(frames) * m_format.BytesPerFrame();
         m_state->written.append(reinterpret_cast<const char*>(samples), bytes);
         m_state->largestWriteBytes = std::max(m_state->largestWriteBytes, int(bytes));
-        if (m_state->holding)
+        if (m_state->holding || m_state->realTime)
             m_state->queuedFrames += frames;
         return frames;
     }
     qint64 PendingFrames() override
     {
         std::lock_guard lock(m_state->lock);
+        DrainLocked();
         return m_state->queuedFrames;
     }
     void StartIfIdle() override {}
@@ -159,9 +164,28 @@ public:
     }
 
 private:
+    using SteadyClock = std::chrono::steady_clock;
+
+    // In real time, lets the sound queued since the last look play out (not while paused).
+    void DrainLocked()
+    {
+        const SteadyClock::time_point now = SteadyClock::now();
+        if (m_state->realTime && !m_state->paused && m_format.sampleRate > 0) {
+            const double seconds = std::chrono::duration<double>(now - m_lastDrain).count();
+            const qint64 played = qint64(seconds * m_format.sampleRate);
+            if (played > 0 || m_state->queuedFrames == 0) {
+                m_state->queuedFrames = std::max<qint64>(0, m_state->queuedFrames - played);
+                m_lastDrain = now;
+            }
+            return;
+        }
+        m_lastDrain = now;
+    }
+
     std::shared_ptr<State> m_state;
     PcmFormat m_format;
     qint64 m_capacity = 0;
+    SteadyClock::time_point m_lastDrain;
 };
 
 } // namespace clavora::test

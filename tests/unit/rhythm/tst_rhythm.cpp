@@ -36,13 +36,12 @@ struct Rhythm
     }
     QString Stored(const QString& name)
     {
-        return settings.ReadText(settings.KindResultsKey(RhythmKind) + u"\\1"_s, name);
+        return reg.settings.ReadText(reg.settings.KindResultsKey(RhythmKind) + u"\\1"_s, name);
     }
 
     test::TestRegistry reg{u"Alice"_s};
-    SettingsStore& settings = reg.settings;
     test::TestClock clock;
-    TypingHeroStore store{settings, clock};
+    TypingHeroStore store{reg.settings, clock};
     TypingHeroField field{clock, store};
     TypingHeroGame game;
 };
@@ -118,7 +117,7 @@ private slots:
         rhythm.Frames(1);
         QCOMPARE(rhythm.field.LastOutcome().score, 0);
         QVERIFY(!rhythm.field.LastOutcome().completed);
-        QVERIFY(rhythm.settings.SubkeyNames(rhythm.settings.KindResultsKey(RhythmKind)).isEmpty());
+        QVERIFY(rhythm.reg.settings.SubkeyNames(rhythm.reg.settings.KindResultsKey(RhythmKind)).isEmpty());
     }
 
     void finishedText_storesTheWholeRecordOnce()
