@@ -23,7 +23,7 @@ public:
     void SelectTab(Tab tab) override { tab_ = tab; }
     Tab SelectedTab() const override { return tab_; }
     void ShowView(View view) override { view_ = view; }
-    void SetWindowTitle(const QString& title) override { title_ = title; }
+    void SetWindowTitle(const QString&) override {}
     void SetPauseLabel(const QString& label) override { pauseLabel_ = label; }
     void ApplyCommandStates(const CommandStates&) override {}
     void SetTimerDisplayVisible(bool visible) override { timersVisible_ = visible; }
@@ -59,8 +59,8 @@ public:
         work(reporter);
     }
     void Repaint(session::Panels) override {}
-    void SetFontSize(int storedFontSize) override { fontSize_ = storedFontSize; }
-    void ShowStartHint(const StartHint& hint) override { startHint_ = hint; }
+    void SetFontSize(int) override {}
+    void ShowStartHint(const StartHint&) override {}
     // The notice closes at once unless a test holds it open.
     void ShowFinishedNotice() override
     {
@@ -93,7 +93,6 @@ public:
 
     Tab tab_ = Tab::Lessons;
     View view_ = View::Typing;
-    QString title_;
     QString pauseLabel_;
     bool timersVisible_ = false;
     bool timersChecked_ = false;
@@ -105,8 +104,6 @@ public:
     std::function<bool()> wizard_;
     int wizardRuns_ = 0;
     bool closeRequested_ = false;
-    int fontSize_ = 0;
-    StartHint startHint_;
     std::function<void()> onFinishedNotice_;
     std::vector<ExerciseFinishedContent> finishedDialogs_;
     std::function<int(const ExerciseFinishedContent&)> finishedDialogAnswer_;

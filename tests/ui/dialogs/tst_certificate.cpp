@@ -82,9 +82,8 @@ private slots:
         Words words;
         for (auto it = wordTag.globalMatch(html); it.hasNext();) {
             const auto m = it.next();
-            words.append(
-                {m.captured(5), QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
-                                       QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()))});
+            const auto at = [&m](int i) { return m.captured(i).toDouble(); };
+            words.append({m.captured(5), QRectF(QPointF(at(1), at(2)), QPointF(at(3), at(4)))});
         }
 
         const QRectF page = printer.pageLayout().paintRect(QPageLayout::Point);
@@ -126,7 +125,6 @@ private slots:
         QTest::addRow("leading no-break space") << u"\u00A0Ann"_s << false;
         QTest::addRow("leading zero-width space") << u"\u200BAnn"_s << false;
         QTest::addRow("leading combining accent") << u"\u0301Ann"_s << false;
-        QTest::addRow("digit") << u"1st place"_s << true;
         QTest::addRow("beyond the basic plane") << u"\U0001D400nn"_s << true;
         QTest::addRow("lone surrogate") << QString(QChar(0xD800)) << false;
     }

@@ -1,6 +1,7 @@
 // The drawn field of the falling-words game, checked by its pixels: sky, ground, health bar and
 // a word whose typed part shows in gold.
 #include "HostedFlurrix.h"
+#include "Pixels.h"
 
 #include <QTest>
 
@@ -19,12 +20,7 @@ bool Near(QRgb pixel, QColor colour, int tolerance)
 
 int CountNear(const QImage& image, const QRect& area, QColor colour, int tolerance)
 {
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x)
-            count += Near(image.pixel(x, y), colour, tolerance) ? 1 : 0;
-    }
-    return count;
+    return CountPixels(image, area, [&](QRgb pixel) { return Near(pixel, colour, tolerance); });
 }
 
 } // namespace
@@ -39,9 +35,7 @@ private slots:
         constexpr int Width = 800;
         constexpr int Height = 600;
         QTemporaryDir folder;
-        QFile list(folder.filePath(u"1letterwords.csv"_s));
-        QVERIFY(list.open(QIODevice::WriteOnly) && list.write("a,s,d") > 0);
-        list.close();
+        QVERIFY(WriteFile(folder.filePath(u"1letterwords.csv"_s), "a,s,d"));
         HostedFlurrix game(folder.path(), Width, Height);
         FallingWord* word = game.Field().InsertWord(u"sad"_s, 0);
         word->SetPosition(300, 200);

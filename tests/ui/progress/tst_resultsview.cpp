@@ -9,6 +9,7 @@
 #include "progress/widgets/ResultsView.h"
 #include "ProgressHistorySeed.h"
 #include "TestClock.h"
+#include "TestFiles.h"
 #include "TestRegistry.h"
 
 #include <QComboBox>
@@ -170,10 +171,8 @@ private slots:
     void reportsDialog_renamesAndDeletesWithItsQuestions()
     {
         QTemporaryDir dir;
-        for (const QString& name : {u"2024-06-01.csv"_s, u"2024-06-02.csv"_s, u"2024-06-03.csv"_s}) {
-            QFile file(dir.filePath(name));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-        }
+        for (const QString& name : {u"2024-06-01.csv"_s, u"2024-06-02.csv"_s, u"2024-06-03.csv"_s})
+            QVERIFY(test::WriteFile(dir.filePath(name), {}));
         ReportsDialog dialog(ReportFolder(dir.path()));
         QStringList asked;
         QStringList told;

@@ -5,10 +5,9 @@
 #include "games/widgets/ThirtySecondsPainter.h"
 #include "games/widgets/TypingHeroPainter.h"
 #include "platform/RandomGenerator.h"
-#include "platform/RegistryStore.h"
-#include "settings/SettingsStore.h"
+#include "testsupport/Pixels.h"
 #include "testsupport/TestClock.h"
-#include "testsupport/TestDataFolder.h"
+#include "testsupport/TestRegistry.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -28,22 +27,25 @@ public:
     bool SirenPlaying() const override { return true; }
 };
 
-// Saved for a look by eye when CLAVORA_SCREENSHOTS names a folder.
-void Keep(const QImage& image, const QString& name)
+bool IsWhite(QRgb pixel)
 {
-    const QString folder = qEnvironmentVariable("CLAVORA_SCREENSHOTS");
-    if (!folder.isEmpty())
-        image.save(folder + u'/' + name + u".png"_s);
+    return qRed(pixel) > 240 && qGreen(pixel) > 240 && qBlue(pixel) > 240;
 }
 
-int CountPixels(const QImage& image, const QRect& area, const std::function<bool(QRgb)>& test)
+// The field painted over its backdrop; saved for a look by eye when CLAVORA_SCREENSHOTS names a
+// folder.
+template <typename Painter, typename Field>
+QImage Painted(const Field& field, QSize size, const QString& name)
 {
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x)
-            count += test(image.pixel(x, y)) ? 1 : 0;
-    }
-    return count;
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    Painter painter;
+    QPainter p(&image);
+    painter.PaintBackdrop(p, size);
+    painter.PaintField(p, field);
+    p.end();
+    if (const QString folder = qEnvironmentVariable("CLAVORA_SCREENSHOTS"); !folder.isEmpty())
+        image.save(folder + u'/' + name + u".png"_s);
+    return image;
 }
 
 } // namespace
@@ -55,15 +57,11 @@ class TestRaceRhythmDrawing final : public QObject
 private slots:
     void race_drawsTheCurrentWordAtTheTopOfTheWheel()
     {
-        test::TestDataFolder data;
-        RegistryStore registry;
-        registry.Open(data.Path() + u"/registry.sqlite"_s);
-        SettingsStore settings(registry);
-        settings.CreateUser(u"Alice"_s, 5);
+        test::TestRegistry reg(u"Alice"_s);
         test::TestClock clock;
         RandomGenerator random;
         SilentSounds sounds;
-        ThirtySecondsStore store(settings, clock);
+        ThirtySecondsStore store(reg.settings, clock);
         ThirtySecondsField field(clock, random, store, sounds);
         field.SetWordLists({{u"cat"_s, u"dog"_s, u"sun"_s, u"map"_s}});
         const QSize size(1600, 1000);
@@ -76,33 +74,21 @@ private slots:
         for (int frame = 0; frame < 4; ++frame)
             field.Update();
 
-        QImage image(size, QImage::Format_ARGB32_Premultiplied);
-        ThirtySecondsPainter painter;
-        QPainter p(&image);
-        painter.PaintBackdrop(p, size);
-        painter.PaintField(p, field);
-        p.end();
-        Keep(image, u"race-field"_s);
+        const QImage image = Painted<ThirtySecondsPainter>(field, size, u"race-field"_s);
 
         const QPoint top = field.WheelPoint(field.Queue().front().angle).toPoint();
         const auto purple = [](QRgb pixel) {
             return qBlue(pixel) > 200 && qGreen(pixel) < 80 && qRed(pixel) > 120;
         };
-        QVERIFY(CountPixels(image, QRect(top - QPoint(40, 20), QSize(80, 40)), purple) > 50);
-        const auto white = [](QRgb pixel) {
-            return qRed(pixel) > 245 && qGreen(pixel) > 245 && qBlue(pixel) > 245;
-        };
-        QVERIFY(CountPixels(image, QRect(700, 300, 200, 70), white) > 200); // the clock
+        QVERIFY(test::CountPixels(image, QRect(top - QPoint(40, 20), QSize(80, 40)), purple) > 50);
+        QVERIFY(test::CountPixels(image, QRect(700, 300, 200, 70), IsWhite) > 200); // the clock
     }
 
     void rhythm_lightsTheNextKeyAndDrawsTheLetter()
     {
-        test::TestDataFolder data;
-        RegistryStore registry;
-        registry.Open(data.Path() + u"/registry.sqlite"_s);
-        SettingsStore settings(registry);
+        test::TestRegistry reg;
         test::TestClock clock;
-        TypingHeroStore store(settings, clock);
+        TypingHeroStore store(reg.settings, clock);
         TypingHeroField field(clock, store);
         const QSize size(1600, 1000);
         field.SetGameSource([] { return TypingHeroGame{u"Poem"_s, u"Fog"_s, 3, 1.0}; });
@@ -112,13 +98,7 @@ private slots:
             field.Update();
         field.Character(u'x');
 
-        QImage image(size, QImage::Format_ARGB32_Premultiplied);
-        TypingHeroPainter painter;
-        QPainter p(&image);
-        painter.PaintBackdrop(p, size);
-        painter.PaintField(p, field);
-        p.end();
-        Keep(image, u"rhythm-field"_s);
+        const QImage image = Painted<TypingHeroPainter>(field, size, u"rhythm-field"_s);
 
         // F is lit where the guide lights it, and the right Shift key with it.
         const QRectF keyboard = TypingHeroRules::KeyboardRect(size);
@@ -127,16 +107,13 @@ private slots:
         for (const int key : {field.HighlightedKeys().key, field.HighlightedKeys().shift}) {
             const GuidePlacement place = GuideKeyTables::KeyboardKey(key)->highlight;
             const QPoint at = (keyboard.topLeft() + QPointF(place.x + 12, place.y + 12) * scale).toPoint();
-            QVERIFY2(CountPixels(image, QRect(at, QSize(8, 8)), orange) > 40,
+            QVERIFY2(test::CountPixels(image, QRect(at, QSize(8, 8)), orange) > 40,
                      qPrintable(QString::number(key)));
         }
         // The falling F: a white square in lane 3.
         const FallingLetter& letter = field.Letters().front();
         const QPoint corner(int(field.LetterX(letter)) + 8, int(letter.y) + 8);
-        const auto white = [](QRgb pixel) {
-            return qRed(pixel) > 240 && qGreen(pixel) > 240 && qBlue(pixel) > 240;
-        };
-        QVERIFY(CountPixels(image, QRect(corner, QSize(10, 10)), white) > 80);
+        QVERIFY(test::CountPixels(image, QRect(corner, QSize(10, 10)), IsWhite) > 80);
     }
 };
 

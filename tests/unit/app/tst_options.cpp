@@ -10,6 +10,7 @@
 #include "platform/KnownFolders.h"
 #include "settings/UserProfile.h"
 #include "TestClock.h"
+#include "TestFiles.h"
 #include "TestRegistry.h"
 
 #include <optional>
@@ -114,9 +115,7 @@ private slots:
         QFETCH(bool, agree);
         QFETCH(QString, message);
         QTemporaryDir dir;
-        QFile file(dir.filePath(u"file.txt"_s));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.close();
+        QVERIFY(test::WriteFile(dir.filePath(u"file.txt"_s), {}));
         const QString folder = field.startsWith(u'@') ? field.mid(1) : dir.filePath(field);
         m_profile->Set(Profile::ReportFolder, u"/old/folder"_s);
 

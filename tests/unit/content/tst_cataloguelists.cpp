@@ -21,9 +21,7 @@ TextResourceReader ReplacingResource(int number, const QString& text)
     return [number, text](int requested) -> std::optional<QString> {
         if (requested != number)
             return ResourceStore::Text(requested);
-        if (text.isNull())
-            return std::nullopt;
-        return text;
+        return text.isNull() ? std::nullopt : std::optional<QString>(text);
     };
 }
 

@@ -1,13 +1,15 @@
 #include "content/CustomImport.h"
 #include "content/ExerciseCatalogue.h"
 #include "services/XmlDocument.h"
+#include "testsupport/TestFiles.h"
 
-#include <QDir>
-#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace clavora;
+using clavora::test::ReadFile;
+using clavora::test::WriteFile;
 using Status = CustomImport::Outcome::Status;
 
 class CustomImportTest : public QObject
@@ -17,24 +19,17 @@ class CustomImportTest : public QObject
 private:
     QTemporaryDir m_dir;
     QString m_data;
+    int m_run = 0; // a fresh data folder for every test function
 
     QString Source(const QString& name, const QByteArray& bytes) const
     {
         const QString path = m_dir.filePath(QStringLiteral("source/") + name);
-        QDir().mkpath(QFileInfo(path).path());
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(bytes);
+        WriteFile(path, bytes);
         return path;
     }
     QString CustomFile(const QString& relative) const
     {
         return m_data + QStringLiteral("/Custom/") + relative;
-    }
-    QByteArray Read(const QString& path) const
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
     // The entries of a custom catalogue as "key|filename|title|category", and its counter.
     QStringList Entries(const QString& catalogue, QString* nextKey = nullptr) const
@@ -61,10 +56,7 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        m_data = m_dir.filePath(QStringLiteral("data%1").arg(QDateTime::currentMSecsSinceEpoch()));
-    }
+    void init() { m_data = m_dir.filePath(QStringLiteral("data%1").arg(++m_run)); }
 
     void importsIntoAFreshInstallation_data()
     {
@@ -103,7 +95,7 @@ private slots:
         QString nextKey;
         QCOMPARE(Entries(catalogue, &nextKey), QStringList{entry});
         QCOMPARE(nextKey, QString::number(entry.section(u'|', 0, 0).toInt() + 1));
-        QCOMPARE(Read(CustomFile(storedAs)), bytes);
+        QCOMPARE(ReadFile(CustomFile(storedAs)), bytes);
         // The list the tutor reads afterwards holds the new exercise.
         QVERIFY(exercises.EnsureCustomFiles());
         exercises.LoadCustomPractices();
@@ -126,10 +118,6 @@ private slots:
             << 0 << "NOTES.TXT" << QByteArray("x") << "Import Custom Exercise" << valid.arg(u".txt");
         QTest::addRow("text as dictation")
             << 2 << "notes.txt" << QByteArray("x") << "Import Custom Exercise" << valid.arg(u".mp3");
-        QTest::addRow("no extension")
-            << 0 << "notes" << QByteArray("x") << "Import Custom Exercise" << valid.arg(u".txt");
-        QTest::addRow("empty text") << 0 << "empty.txt" << QByteArray() << "Empty file"
-                                    << "Could not load exercise";
         QTest::addRow("empty audio") << 2 << "empty.mp3" << QByteArray() << "Empty file"
                                      << "Could not load exercise";
         QTest::addRow("binary") << 0 << "photo.txt" << QByteArray("\x89PNG\0\0\0\rIHDR", 12)
@@ -144,14 +132,12 @@ private slots:
         QFETCH(int, kind);
         QFETCH(QString, name);
         QFETCH(QByteArray, bytes);
-        QFETCH(QString, title);
-        QFETCH(QString, text);
         ExerciseCatalogue exercises(m_data);
         const CustomImport::Outcome outcome =
             CustomImport(exercises).Import(static_cast<ImportKind>(kind), Source(name, bytes));
         QCOMPARE(int(outcome.status), int(Status::RefusedFile));
-        QCOMPARE(outcome.title, title);
-        QCOMPARE(outcome.text, text);
+        QTEST(outcome.title, "title");
+        QTEST(outcome.text, "text");
         QVERIFY(!QFileInfo::exists(m_data + QStringLiteral("/Custom")));
     }
 
@@ -164,21 +150,17 @@ private slots:
         QCOMPARE(Entries(QStringLiteral("practicecustom.xml")),
                  QStringList(
                      {QStringLiteral("500|a.txt|a.txt|Custom"), QStringLiteral("501|a.txt|a.txt|Custom")}));
-        QCOMPARE(Read(CustomFile(QStringLiteral("Practice/a.txt"))), QByteArray("second"));
+        QCOMPARE(ReadFile(CustomFile(QStringLiteral("Practice/a.txt"))), QByteArray("second"));
     }
 
     void keyNeverReusesOneInTheFile()
     {
         ExerciseCatalogue exercises(m_data);
         QVERIFY(exercises.EnsureCustomFiles());
-        QFile::remove(CustomFile(QStringLiteral("practicecustom.xml")));
-        Source(QStringLiteral("x"), {});
-        QFile edited(CustomFile(QStringLiteral("practicecustom.xml")));
-        QVERIFY(edited.open(QIODevice::WriteOnly));
-        edited.write(
+        QVERIFY(WriteFile(
+            CustomFile(QStringLiteral("practicecustom.xml")),
             "<custompractices><nextkey>500</nextkey><practice><key>507</key><filename>b.txt</filename>"
-            "</practice></custompractices>");
-        edited.close();
+            "</practice></custompractices>"));
         QCOMPARE(
             CustomImport(exercises).Import(ImportKind::Practice, Source(QStringLiteral("c.txt"), "c")).key,
             QStringLiteral("508"));
@@ -188,26 +170,21 @@ private slots:
     {
         ExerciseCatalogue exercises(m_data);
         QVERIFY(exercises.EnsureCustomFiles());
-        const QByteArray before = Read(CustomFile(QStringLiteral("speedtestcustom.xml")));
-        QFile blocker(CustomFile(QStringLiteral("SpeedTest")));
-        QVERIFY(blocker.open(QIODevice::WriteOnly)); // a file where the folder should be
-        blocker.close();
+        const QByteArray before = ReadFile(CustomFile(QStringLiteral("speedtestcustom.xml")));
+        QVERIFY(WriteFile(CustomFile(QStringLiteral("SpeedTest")), {})); // a file where the folder should be
         const CustomImport::Outcome outcome =
             CustomImport(exercises).Import(ImportKind::SpeedTest, Source(QStringLiteral("t.txt"), "text"));
         QCOMPARE(int(outcome.status), int(Status::Failed));
         QCOMPARE(outcome.title, QStringLiteral("Import Custom SpeedTest"));
         QVERIFY(outcome.text.startsWith(QStringLiteral("Import failed - ")));
-        QCOMPARE(Read(CustomFile(QStringLiteral("speedtestcustom.xml"))), before);
+        QCOMPARE(ReadFile(CustomFile(QStringLiteral("speedtestcustom.xml"))), before);
     }
 
     void corruptCatalogue_failsWithItsMessage()
     {
         ExerciseCatalogue exercises(m_data);
         QVERIFY(exercises.EnsureCustomFiles());
-        QFile broken(CustomFile(QStringLiteral("practicecustom.xml")));
-        QVERIFY(broken.open(QIODevice::WriteOnly));
-        broken.write("<wrongroot/>");
-        broken.close();
+        QVERIFY(WriteFile(CustomFile(QStringLiteral("practicecustom.xml")), "<wrongroot/>"));
         const CustomImport::Outcome outcome =
             CustomImport(exercises).Import(ImportKind::Practice, Source(QStringLiteral("n.txt"), "n"));
         QCOMPARE(outcome.text,

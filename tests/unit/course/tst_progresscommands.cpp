@@ -4,9 +4,8 @@
 #include "app/ProgressView.h"
 #include "CourseFixture.h"
 #include "progress/ReportFolder.h"
+#include "TestFiles.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTest>
 
 using namespace clavora;
@@ -92,9 +91,8 @@ private slots:
         p.f.RunCurrentEntry(FastMs);
         const ReportFolder folder(ReportFolder::GetReportFolder(p.f.Profile()));
         QCOMPARE(folder.List().size(), 1);
-        QFile report(folder.FilePathOf(folder.List().front().name));
-        QVERIFY(report.open(QIODevice::ReadOnly));
-        const QList<QByteArray> lines = report.readAll().split('\n');
+        const QList<QByteArray> lines =
+            test::ReadFile(folder.FilePathOf(folder.List().front().name)).split('\n');
         QCOMPARE(lines.size(), 4);
         QVERIFY(lines[0].startsWith("Type,Title,"));
         QVERIFY(lines[1].startsWith("Lesson,\"Home Row: Overview\","));

@@ -86,16 +86,23 @@ public:
         host.clock.Advance(16);
         screen.Update(host);
     }
+    // Types the keys and runs the frame that takes them in.
     void Type(const QString& text)
     {
         for (const QChar ch : text)
             screen.Character(ch);
+        Frame();
     }
     // Starts a game with a key and runs its first frame.
     void Start()
     {
         screen.KeyDown('A');
         Frame();
+    }
+    FlurrixField& Started()
+    {
+        Start();
+        return Field();
     }
 
     QTemporaryDir folder;

@@ -12,11 +12,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Puts a word just above its landing line: the next frame's fall lands it.
-FallingWord* AboutToLand(FlurrixField& field, const QString& text)
+// Puts a word just above its landing line: by default the next frame's fall lands it.
+FallingWord* AboutToLand(FlurrixField& field, const QString& text, int pixelsAbove = 1)
 {
     FallingWord* word = field.InsertWord(text, 0);
-    word->SetPosition(10, FlurrixFixture::Height - FlurrixRules::LandingMargin - 1);
+    word->SetPosition(10, FlurrixFixture::Height - FlurrixRules::LandingMargin - pixelsAbove);
     return word;
 }
 
@@ -27,7 +27,6 @@ void ScoreThenLose(FlurrixFixture& game, const QString& text, int kind)
     FlurrixField& field = game.Field();
     field.InsertWord(text, kind);
     game.Type(text);
-    game.Frame();
     field.SetHealth(25);
     AboutToLand(field, u"lass"_s);
     game.Frame();
@@ -59,11 +58,9 @@ private slots:
     void completingWords_scoresAndLevelsUp()
     {
         FlurrixFixture game;
-        game.Start();
-        FlurrixField& field = game.Field();
+        FlurrixField& field = game.Started();
         field.SetHealth(50);
         game.Type(field.FallingWords().front()->Text());
-        game.Frame();
         QCOMPARE(field.Score(), 10);
         QCOMPARE(field.Level(), 2);
         QCOMPARE(field.Health(), 52);
@@ -85,12 +82,10 @@ private slots:
     {
         QFETCH(int, kind);
         FlurrixFixture game;
-        game.Start();
-        FlurrixField& field = game.Field();
+        FlurrixField& field = game.Started();
         field.SetHealth(40);
         field.InsertWord(u"gask"_s, kind);
         game.Type(u"gask"_s);
-        game.Frame();
         QTEST(field.Score(), "score");
         QTEST(field.Health(), "health");
         QTEST(field.Bombs(), "bombs");
@@ -99,13 +94,11 @@ private slots:
     void clearingWord_clearsTheScreenWithoutABomb()
     {
         FlurrixFixture game;
-        game.Start();
-        FlurrixField& field = game.Field();
+        FlurrixField& field = game.Started();
         const int waiting = FlurrixRules::PointsForLength(int(field.FallingWords().front()->Text().size()));
         field.InsertWord(u"flask"_s, 0);
         field.InsertWord(u"sad"_s, 3);
         game.Type(u"sad"_s);
-        game.Frame();
         // sad, then the words cleared: flask, the waiting word and the word that came at once.
         QCOMPARE(field.Score(), 50 + 150 + waiting + 10);
         QCOMPARE(field.Bombs(), FlurrixRules::StartBombs);
@@ -115,8 +108,7 @@ private slots:
     void bomb_clearsAndScores_untilNoneAreLeft()
     {
         FlurrixFixture game;
-        game.Start();
-        FlurrixField& field = game.Field();
+        FlurrixField& field = game.Started();
         field.InsertWord(u"glass"_s, 2); // no ten times for a bombed word
         game.screen.KeyDown(VkSpace);
         QCOMPARE(field.Score(), 150 + 10);
@@ -132,10 +124,8 @@ private slots:
     void wordLands_exactlyAtTheLandingLine()
     {
         FlurrixFixture game;
-        game.Start();
-        FlurrixField& field = game.Field();
-        FallingWord* word = field.InsertWord(u"lad"_s, 0);
-        word->SetPosition(10, FlurrixFixture::Height - FlurrixRules::LandingMargin - 2);
+        FlurrixField& field = game.Started();
+        FallingWord* word = AboutToLand(field, u"lad"_s, 2);
         game.Frame();
         QCOMPARE(field.Health(), 100);
         QCOMPARE(field.FallingWords().front().get(), word);
@@ -156,18 +146,15 @@ private slots:
     {
         QFETCH(int, level);
         FlurrixFixture game;
-        game.Start();
-        FlurrixField& field = game.Field();
+        FlurrixField& field = game.Started();
         field.SetLevel(level);
         FallingWord* as = field.InsertWord(u"as"_s, 0);
         FallingWord* at = field.InsertWord(u"at"_s, 0);
         game.Type(u"a"_s);
-        game.Frame();
         QCOMPARE(as->MatchedLength(), 1);
         QCOMPARE(at->MatchedLength(), 1);
         QCOMPARE(game.environment.errorSounds, 0);
         game.Type(u"x"_s);
-        game.Frame();
         QVERIFY(field.TypedText().isEmpty());
         QTEST(field.Health(), "health");
         QCOMPARE(game.environment.errorSounds, 1);
@@ -206,8 +193,7 @@ private slots:
     void pausedGame_resumesWithAnyKey_andPlaysIt()
     {
         FlurrixFixture game;
-        game.Start();
-        FlurrixField& field = game.Field();
+        FlurrixField& field = game.Started();
         game.screen.KeyDown(VkEscape);
         game.screen.KeyDown(VkEscape); // Esc resumes and pauses again at once
         QCOMPARE(game.screen.State(), GameState::Paused);
@@ -287,10 +273,8 @@ private slots:
         game.Start();
         FlurrixField& field = game.Field();
         game.Type(field.FallingWords().front()->Text());
-        game.Frame();
         field.SetLevel(11);
         game.Type(field.FallingWords().front()->Text());
-        game.Frame();
         QCOMPARE(game.screen.State(), GameState::Menu);
         QCOMPARE(game.environment.endedScores, QList<int>{20});
         QVERIFY(!field.Notice().isEmpty());

@@ -43,11 +43,9 @@ private slots:
     void lengthRange_byLevel()
     {
         QFETCH(int, level);
-        QFETCH(int, shortest);
-        QFETCH(int, longest);
         const LengthRange range = LengthRangeForLevel(level);
-        QCOMPARE(range.shortest, shortest);
-        QCOMPARE(range.longest, longest);
+        QTEST(range.shortest, "shortest");
+        QTEST(range.longest, "longest");
     }
 
     void wrongKeyPenalty_byLevel_data()

@@ -1,4 +1,5 @@
 #include "platform/RegistryStore.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -185,18 +186,12 @@ private slots:
     void fileThatIsNotADatabase_isMovedAsideNotDeleted()
     {
         QFETCH(QByteArray, content);
-        {
-            QFile file(Path());
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(content);
-        }
+        QVERIFY(test::WriteFile(Path(), content));
         RegistryStore store;
         QCOMPARE(store.Open(Path()), RegistryStore::OpenResult::RecoveredFromDamage);
         const QString moved = store.DamagedFileMovedTo();
         QVERIFY(moved.startsWith(Path() + QStringLiteral(".damaged-")));
-        QFile kept(moved);
-        QVERIFY(kept.open(QIODevice::ReadOnly));
-        QCOMPARE(kept.readAll(), content);
+        QCOMPARE(test::ReadFile(moved), content);
         QVERIFY(
             store.WriteValue(QStringLiteral("Settings"), QStringLiteral("CLFirstRun"), QStringLiteral("0")));
         QFile::remove(moved);

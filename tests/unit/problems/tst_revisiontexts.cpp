@@ -53,11 +53,10 @@ private slots:
     void emptyLists_giveTheBracketedTexts()
     {
         QFETCH(RevisionKind, kind);
-        QFETCH(QString, text);
         const QStringList wordList = SampleWordList();
         RandomGenerator random(7);
         const RevisionText result = RevisionTextGenerator(m_folder->store, wordList, random).Generate(kind);
-        QCOMPARE(result.text, text);
+        QTEST(result.text, "text");
         QCOMPARE(result.status, RevisionStatus::Done);
         QCOMPARE(result.kind, kind);
         QCOMPARE(random.State(), 7u); // nothing drawn

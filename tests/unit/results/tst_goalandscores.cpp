@@ -65,10 +65,9 @@ private slots:
         QFETCH(bool, skillTest);
         QFETCH(int, score);
         QFETCH(int, stored);
-        QFETCH(QString, firstLine);
         const GoalDialogSetup setup = GoalRules::Setup(reached, skillTest, score, stored);
         QTEST(setup.goal, "field");
-        QCOMPARE(setup.firstLine, firstLine);
+        QTEST(setup.firstLine, "firstLine");
         if (reached)
             QCOMPARE(setup.secondLine,
                      u"Your score was %1 WPM. Would you like to set a new goal?"_s.arg(score));
@@ -140,11 +139,9 @@ private slots:
     void axes_areRoundAndReadable()
     {
         QFETCH(double, largest);
-        QFETCH(double, maximum);
-        QFETCH(double, step);
         const ValueAxis axis = ChartAxes::ValueAxisFor(largest, 7);
-        QCOMPARE(axis.maximum, maximum);
-        QCOMPARE(axis.step, step);
+        QTEST(axis.maximum, "maximum");
+        QTEST(axis.step, "step");
     }
 
     void timeTicks_fallOnDaysAndNameTheYearOnce()

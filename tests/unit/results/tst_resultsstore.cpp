@@ -272,19 +272,7 @@ private slots:
             for (size_t s = 0; s < 6; ++s)
                 QTest::addRow("A%zu S%zu", a, s) << KphOfLevel[s] << AccuracyOfLevel[a] << AwardTable[a][s];
         }
-    }
-    void computeAward_followsTheScale()
-    {
-        QFETCH(double, kph);
-        QFETCH(double, accuracy);
-        QTEST(static_cast<int>(ComputeAward(kph, accuracy)), "expected");
-    }
-
-    void computeAward_thresholdsMustBeExceeded_data()
-    {
-        QTest::addColumn<double>("kph");
-        QTest::addColumn<double>("accuracy");
-        QTest::addColumn<int>("expected");
+        // Each threshold must be exceeded.
         const double nan = std::numeric_limits<double>::quiet_NaN();
         const double inf = std::numeric_limits<double>::infinity();
         QTest::addRow("both exactly on the top thresholds") << 25800.0 << 94.0 << G;
@@ -298,7 +286,7 @@ private slots:
         QTest::addRow("negative figures") << -1.0 << -50.0 << N;
         QTest::addRow("infinite speed") << inf << 100.0 << D;
     }
-    void computeAward_thresholdsMustBeExceeded()
+    void computeAward_followsTheScale()
     {
         QFETCH(double, kph);
         QFETCH(double, accuracy);

@@ -1,11 +1,9 @@
 #include "games/TypingHeroField.h"
 #include "games/TypingHeroScreen.h"
 #include "games/TypingHeroStore.h"
-#include "platform/RegistryStore.h"
 #include "session/SessionTypes.h"
-#include "settings/SettingsStore.h"
 #include "testsupport/TestClock.h"
-#include "testsupport/TestDataFolder.h"
+#include "testsupport/TestRegistry.h"
 #include "unit/games/GameFixture.h"
 
 #include <QTest>
@@ -24,8 +22,6 @@ struct Rhythm
 {
     explicit Rhythm(const QString& text, qsizetype practiceLength = -1)
     {
-        registry.Open(data.Path() + u"/registry.sqlite"_s);
-        settings.CreateUser(u"Alice"_s, 5);
         game = TypingHeroGame{u"A Poem"_s, text, practiceLength < 0 ? text.size() : practiceLength, 1.0};
         field.SetGameSource([this] { return game; });
         field.Layout(1200, 1024, 114);
@@ -40,14 +36,12 @@ struct Rhythm
     }
     QString Stored(const QString& name)
     {
-        return settings.ReadText(settings.KindResultsKey(RhythmKind) + u"\\1"_s, name);
+        return reg.settings.ReadText(reg.settings.KindResultsKey(RhythmKind) + u"\\1"_s, name);
     }
 
-    test::TestDataFolder data;
-    RegistryStore registry;
-    SettingsStore settings{registry};
+    test::TestRegistry reg{u"Alice"_s};
     test::TestClock clock;
-    TypingHeroStore store{settings, clock};
+    TypingHeroStore store{reg.settings, clock};
     TypingHeroField field{clock, store};
     TypingHeroGame game;
 };
@@ -76,8 +70,7 @@ private slots:
     void lanes()
     {
         QFETCH(QChar, character);
-        QFETCH(int, lane);
-        QCOMPARE(TypingHeroRules::LaneOf(character), lane);
+        QTEST(TypingHeroRules::LaneOf(character), "lane");
     }
 
     void gradingWindows_data()
@@ -100,12 +93,11 @@ private slots:
     {
         QFETCH(int, frames);
         QFETCH(int, grade);
-        QFETCH(int, score);
         Rhythm rhythm(u"ab"_s);
         rhythm.Frames(frames);
         rhythm.field.Character(u'a');
         QCOMPARE(rhythm.field.LastGrade(), grade);
-        QCOMPARE(rhythm.field.Score(), score);
+        QTEST(rhythm.field.Score(), "score");
         QCOMPARE(rhythm.field.GradeDisplay(), TypingHeroField::GradeDisplayFrames);
         QCOMPARE(rhythm.field.Letters().front().hit, grade > 1);
         QCOMPARE(TypingHeroRules::GradeText(grade).isEmpty(), false);
@@ -125,7 +117,7 @@ private slots:
         rhythm.Frames(1);
         QCOMPARE(rhythm.field.LastOutcome().score, 0);
         QVERIFY(!rhythm.field.LastOutcome().completed);
-        QVERIFY(rhythm.settings.SubkeyNames(rhythm.settings.KindResultsKey(RhythmKind)).isEmpty());
+        QVERIFY(rhythm.reg.settings.SubkeyNames(rhythm.reg.settings.KindResultsKey(RhythmKind)).isEmpty());
     }
 
     void finishedText_storesTheWholeRecordOnce()
@@ -173,13 +165,10 @@ private slots:
     {
         QFETCH(QList<int>, judgements);
         QFETCH(int, textLength);
-        QFETCH(int, streak);
-        QFETCH(double, completion);
-        QFETCH(double, accuracy);
         const TypingHeroFigures figures = TypingHeroRules::FiguresOf(judgements, false, textLength);
-        QCOMPARE(figures.longestStreak, streak);
-        QCOMPARE(figures.completionPercentage, completion);
-        QCOMPARE(figures.accuracy, accuracy);
+        QTEST(figures.longestStreak, "streak");
+        QTEST(figures.completionPercentage, "completion");
+        QTEST(figures.accuracy, "accuracy");
     }
 
     void letterInNoLane_fallsAtTheLeftEdgeAndCanBePressed()

@@ -192,15 +192,10 @@ private slots:
         result.durationMs = durationMs;
         result.characters = characters;
         result.errors = errors;
-        QFETCH(double, gross);
-        QFETCH(double, net);
-        QFETCH(double, kph);
-        QFETCH(double, accuracy);
-        // qFuzzyCompare cannot take 0.0 against 0.0 with tolerance, so compare with an offset.
-        QCOMPARE(result.GrossWpm() + 1.0, gross + 1.0);
-        QCOMPARE(result.NetWpm() + 1.0, net + 1.0);
-        QCOMPARE(result.Kph() + 1.0, kph + 1.0);
-        QCOMPARE(result.AccuracyPercent() + 1.0, accuracy + 1.0);
+        QTEST(result.GrossWpm(), "gross");
+        QTEST(result.NetWpm(), "net");
+        QTEST(result.Kph(), "kph");
+        QTEST(result.AccuracyPercent(), "accuracy");
     }
 
     void clockText_byFormat_data()

@@ -1,8 +1,7 @@
 // The ALSA output's device list and device choice, on devices this test defines for ALSA.
 #include "services/AlsaAudioOut.h"
+#include "TestFiles.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -18,15 +17,12 @@ private slots:
     // device that plays 48 kHz only (its plug converts when asked) and one that is described.
     void initTestCase()
     {
-        QVERIFY(QDir().mkpath(m_config.filePath(u"alsa"_s)));
-        QFile rc(m_config.filePath(u"alsa/asoundrc"_s));
-        QVERIFY(rc.open(QIODevice::WriteOnly));
-        rc.write(
+        QVERIFY(test::WriteFile(
+            m_config.filePath(u"alsa/asoundrc"_s),
             "pcm.!default { type null }\n"
             "pcm.clavora_48k { type plug slave { pcm \"null\" rate 48000 }\n"
             "  hint { show on description \"Test Card\nFixed at 48 kHz\" } }\n"
-            "pcm.clavora_twin { type null hint { show on description \"Test Card\nFixed at 48 kHz\" } }\n");
-        rc.close();
+            "pcm.clavora_twin { type null hint { show on description \"Test Card\nFixed at 48 kHz\" } }\n"));
         qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8());
     }
 

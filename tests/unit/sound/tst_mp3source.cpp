@@ -1,5 +1,6 @@
 #include "Mpg123Reference.h"
 #include "services/Mp3Source.h"
+#include "TestFiles.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>
@@ -28,18 +29,9 @@ QByteArray DrainSource(SoundSource& source)
     return pcm;
 }
 
-QByteArray FileHead(const QString& path, qint64 bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.read(bytes) : QByteArray();
-}
-
 bool WriteFile(const QString& path, const QByteArray& content, qint64 sparseSize = 0)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
-        return false;
-    return sparseSize == 0 || file.resize(sparseSize);
+    return test::WriteFile(path, content) && (sparseSize == 0 || QFile::resize(path, sparseSize));
 }
 
 } // namespace
@@ -120,7 +112,7 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<qint64>("atLeastBytes");
         const QString good = ShippedSound("sounds/applause3.mp3");
-        const QByteArray whole = FileHead(good, 1 << 20);
+        const QByteArray whole = test::ReadFile(good);
         QVERIFY(whole.size() > 60000);
         const QString dir = m_dir.path();
 
