@@ -6,6 +6,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSocketNotifier>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -37,7 +38,11 @@ SingleInstanceGuard::SingleInstanceGuard(const QString& dataFolder, QObject* par
     const QByteArray hash =
         QCryptographicHash::hash(dataFolder.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
     m_serverName = QStringLiteral("OxleySoftware_InstanceWindow-") + QString::fromLatin1(hash);
-    m_socketPath = QDir::tempPath() + u'/' + m_serverName;
+    // The user's own runtime folder where there is one: a shared temporary folder would let another
+    // user put a socket under this name first.
+    const QString runtime = QFile::decodeName(qgetenv("XDG_RUNTIME_DIR"));
+    const bool ownRuntime = !runtime.isEmpty() && QFileInfo(runtime).isDir();
+    m_socketPath = (ownRuntime ? runtime : QDir::tempPath()) + u'/' + m_serverName;
 }
 
 SingleInstanceGuard::~SingleInstanceGuard()
@@ -58,7 +63,12 @@ bool SingleInstanceGuard::TryBecomePrimary()
     const auto* generic = reinterpret_cast<const sockaddr*>(&address);
     const int client = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (client >= 0) {
-        const bool answered = ::connect(client, generic, sizeof(address)) == 0;
+        // Only a tutor of this same user may send this one away.
+        ucred peer{};
+        socklen_t peerSize = sizeof(peer);
+        const bool answered = ::connect(client, generic, sizeof(address)) == 0 &&
+                              ::getsockopt(client, SOL_SOCKET, SO_PEERCRED, &peer, &peerSize) == 0 &&
+                              peer.uid == ::getuid();
         if (answered)
             ::send(client, ActivateMessage, sizeof(ActivateMessage) - 1, MSG_NOSIGNAL);
         ::close(client);
