@@ -1,5 +1,6 @@
 // Speed of the falling-words game: one frame (update and drawing into a 1920 x 1080 picture) with
 // 30 words on screen, loading the shipped word lists, and the pacing of the 16 ms frame timer.
+#include "QtBenchmarkMain.h"
 #include "ui/games/HostedFlurrix.h"
 
 #include <benchmark/benchmark.h>
@@ -82,12 +83,4 @@ BENCHMARK(BM_FrameTimerPacing)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+CLAVORA_WIDGETS_BENCHMARK_MAIN()

@@ -1,5 +1,6 @@
 // Speed of the keyboard and keypad guides: one paint with a key, its Shift and two hands, and the
 // decoding of every guide picture when the panels are built.
+#include "QtBenchmarkMain.h"
 #include "session/TargetText.h"
 #include "session/TypedText.h"
 #include "session/widgets/KeyboardGuidePanel.h"
@@ -127,12 +128,4 @@ BENCHMARK(BM_DecodeAndReadyEveryGuidePictureHighDpi)->Unit(benchmark::kMilliseco
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+CLAVORA_WIDGETS_BENCHMARK_MAIN()

@@ -7,6 +7,7 @@
 #include "progress/ResultsStore.h"
 #include "progress/widgets/ProgressChart.h"
 #include "progress/widgets/ResultsView.h"
+#include "QtBenchmarkMain.h"
 #include "settings/SettingsStore.h"
 #include "testsupport/ProgressHistorySeed.h"
 
@@ -117,11 +118,6 @@ BENCHMARK(BM_ChartPaintNewLayout)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
     QStandardPaths::setTestModeEnabled(true);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return clavora::RunQtBenchmarks<QApplication>(argc, argv);
 }

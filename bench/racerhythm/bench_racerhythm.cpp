@@ -8,6 +8,7 @@
 #include "games/widgets/TypingHeroPainter.h"
 #include "platform/RandomGenerator.h"
 #include "platform/RegistryStore.h"
+#include "QtBenchmarkMain.h"
 #include "settings/SettingsStore.h"
 #include "testsupport/TestClock.h"
 
@@ -116,12 +117,4 @@ BENCHMARK(BM_RhythmFrame)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+CLAVORA_WIDGETS_BENCHMARK_MAIN()

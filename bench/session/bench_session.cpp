@@ -1,5 +1,6 @@
 // Speed of the typing session: taking one key (with the end test) and painting the exercise text.
 #include "platform/KeyCodes.h"
+#include "QtBenchmarkMain.h"
 #include "session/TargetText.h"
 #include "session/TypedText.h"
 #include "session/widgets/TargetPanel.h"
@@ -87,13 +88,4 @@ BENCHMARK(BM_PaintTargetPanel)->Arg(0)->Arg(2500)->Arg(4990)->Unit(benchmark::kM
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+CLAVORA_WIDGETS_BENCHMARK_MAIN()
