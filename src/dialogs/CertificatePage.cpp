@@ -1,6 +1,7 @@
 #include "dialogs/CertificatePage.h"
 
 #include "dialogs/CertificateOrnaments.h"
+#include "gui/TahomaFont.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -21,9 +22,7 @@ constexpr int SmallestTextPixels = 4;
 
 QFont TextFont(int pixels)
 {
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize(std::max(1, pixels));
-    return font;
+    return TahomaFont(std::max(1, pixels));
 }
 
 QFont CaptionFont(double pixels)

@@ -1,6 +1,6 @@
 #include "dialogs/ResultsSummaryPanel.h"
 
-#include "gui/StandardDialogs.h"
+#include "gui/TahomaFont.h"
 
 #include <QPainter>
 

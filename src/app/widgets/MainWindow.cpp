@@ -25,7 +25,7 @@
 #include "gui/DeferredIconEngine.h"
 #include "gui/HelpWindow.h"
 #include "gui/ProgressWindow.h"
-#include "gui/StandardDialogs.h"
+#include "gui/TahomaFont.h"
 #include "gui/TabbedToolbar.h"
 #include "platform/StartupTrace.h"
 #include "progress/widgets/ResultsView.h"

@@ -1,6 +1,6 @@
 #include "progress/widgets/HighScoresWindow.h"
 
-#include "gui/StandardDialogs.h"
+#include "gui/TahomaFont.h"
 
 #include <QDialogButtonBox>
 #include <QPainter>

@@ -1,5 +1,4 @@
-#include "gui/StandardDialogs.h"
-
+#include "gui/TahomaFont.h"
 
 namespace clavora {
 
